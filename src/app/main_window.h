@@ -1,0 +1,41 @@
+#pragma once
+
+#include "form/form1.h"
+#include "link/device_link.h"
+
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+struct Platform;
+
+// The one window of the tool, "Tagorix Tool V1.32 Quenfo". It builds every
+// control, composes the pages' handling and runs start-up, page switching
+// and shut-down.
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainWindow(Platform& platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Form1& form() { return f; }
+    DeviceLink& link() { return deviceLink; }
+
+    void Form_Load();
+    void Tabulator_Click();
+    void Form_Unload();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void composePages();
+
+    Platform& platform;
+    Form1 f;
+    DeviceLink deviceLink;
+    bool unloaded = false;
+    // The pages' handling, each wired to its controls by its constructor.
+    std::vector<std::shared_ptr<void>> pageHandling;
+};

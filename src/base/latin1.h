@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The device link and the exchange files carry one byte per character.
+// Every byte 0..255 maps to the character of the same code and back.
+inline QString fromDeviceBytes(const QByteArray& bytes)
+{
+    return QString::fromLatin1(bytes);
+}
+
+inline QByteArray toDeviceBytes(const QString& text)
+{
+    return text.toLatin1();
+}

@@ -1,0 +1,21 @@
+#include "link/device_link.h"
+
+#include "form/form1.h"
+#include "link/command_line.h"
+#include "platform/platform.h"
+
+DeviceLink::DeviceLink(Form1& form, Platform& platform)
+    : formRef(form), platformRef(platform), dispatch(form, platform)
+{
+    platform.port.setReceiveHandler([this] { dispatch.MSComm1_OnComm(); });
+}
+
+void DeviceLink::send(const QString& text) const
+{
+    platformRef.port.write(commandLine(text));
+}
+
+void DeviceLink::clearOutput() const
+{
+    formRef.Ausgabe->clearAndRedraw();
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "link/reply_dispatch.h"
+
+#include <QString>
+
+struct Form1;
+struct Platform;
+
+// What every page needs to talk to the device: the window model, the
+// platform, sending one command line, and the receive path to register its
+// reply handling with.
+class DeviceLink {
+public:
+    DeviceLink(Form1& form, Platform& platform);
+
+    Form1& form() const { return formRef; }
+    Platform& platform() const { return platformRef; }
+    ReplyDispatch& replies() { return dispatch; }
+
+    // Writes the text as one command line (see commandLine). Throws the
+    // port's failure, e.g. when the port is closed.
+    void send(const QString& text) const;
+    // Empties the output box and redraws it, as every sender does first.
+    void clearOutput() const;
+
+private:
+    Form1& formRef;
+    Platform& platformRef;
+    ReplyDispatch dispatch;
+};

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <map>
+
+struct Form1;
+struct Platform;
+
+// The receive path: everything the device sends is echoed into the output
+// box, cut into lines at CR LF, and each non-empty line goes to the handling
+// that ReplyMode selects. Each feature registers the handling of its mode.
+class ReplyDispatch {
+public:
+    using LineHandler = std::function<void(const QString& line)>;
+
+    // The longest line that is handled. A longer line is not a reply the
+    // device sends: it is echoed but otherwise dropped, up to its CR LF, so
+    // the buffer stays bounded and later lines are handled as usual.
+    static constexpr qsizetype MaxLineLength = 32764;
+
+    ReplyDispatch(Form1& form, Platform& platform);
+
+    void registerHandler(int mode, LineHandler handler);
+
+    // The receive event: reads what has arrived and handles every complete line.
+    void MSComm1_OnComm();
+
+    // How many lines were dropped for being too long (for the curious).
+    int droppedLongLines() const { return droppedLines; }
+
+private:
+    void takeChunk(const QByteArray& chunk);
+    void handleLines();
+    void dispatch(const QString& line);
+
+    Form1& form;
+    Platform& platform;
+    std::map<int, LineHandler> handlers;
+    bool skippingLongLine = false;
+    int droppedLines = 0;
+};
+
+// Runs an assignment to a control; a value the control rejects (the
+// invalid-property-value failure) is skipped as if the assignment had worked.
+void skipRejectedValue(const std::function<void()>& assignment);

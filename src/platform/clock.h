@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDateTime>
+#include <functional>
+
+// Time as the window sees it: blocking pauses, processing of pending events,
+// the PC clock and the window's 500 ms timer.
+class Clock {
+public:
+    virtual ~Clock() = default;
+
+    // Blocks the window for ms milliseconds; no event is handled meanwhile.
+    virtual void pause(int ms) = 0;
+    // Handles the events that are pending now (clicks, received characters,
+    // timer ticks) and returns.
+    virtual void doEvents() = 0;
+    // The PC's local date and time.
+    virtual QDateTime now() const = 0;
+    // Starts the window's timer: tick runs every intervalMs while events are
+    // processed. A tick missed while the window was blocked runs once, late.
+    virtual void startTimer(int intervalMs, std::function<void()> tick) = 0;
+};

@@ -1,0 +1,49 @@
+#include "platform/fake/fake_dialogs.h"
+
+#include "base/failure.h"
+
+QString FakeDialogs::chooseFileToOpen(const QString& title, const QString& filter)
+{
+    return choose(false, title, filter);
+}
+
+QString FakeDialogs::chooseFileToSave(const QString& title, const QString& filter)
+{
+    return choose(true, title, filter);
+}
+
+QString FakeDialogs::choose(bool save, const QString& title, const QString& filter)
+{
+    fileRequests << FileRequest{save, title, filter};
+    std::optional<QString> choice;
+    if (!chosenFiles.empty()) {
+        choice = chosenFiles.front();
+        chosenFiles.pop_front();
+    }
+    if (!choice)
+        throw dialogCancelled();
+    return *choice;
+}
+
+QStringList FakeDialogs::texts() const
+{
+    QStringList list;
+    for (const auto& box : shown)
+        list << box.text;
+    return list;
+}
+
+MessageAnswer FakeDialogs::showMessage(const QString& text, const QString& title, MessageIcon icon,
+                                       MessageButtons buttons)
+{
+    shown << Shown{text, title, icon, buttons};
+    if (whileShown)
+        whileShown();
+    if (buttons == MessageButtons::Ok)
+        return MessageAnswer::Ok;
+    if (answers.empty())
+        return MessageAnswer::Yes;
+    const MessageAnswer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/fake/fake_dialogs.h"
+#include "platform/fake/fake_serial_port.h"
+#include "platform/fake/memory_settings_store.h"
+#include "platform/fake/virtual_clock.h"
+#include "platform/platform.h"
+
+// All fakes together, wired to one virtual clock.
+struct FakePlatform {
+    VirtualClock clock;
+    FakeSerialPort port{clock};
+    FakeDialogs dialogs;
+    MemorySettingsStore settings;
+    Platform platform{port, clock, dialogs, settings};
+};

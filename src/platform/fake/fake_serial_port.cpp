@@ -1,0 +1,117 @@
+#include "platform/fake/fake_serial_port.h"
+
+#include "platform/fake/virtual_clock.h"
+
+FakeSerialPort::FakeSerialPort(VirtualClock& clock)
+    : clock(clock)
+{
+    clock.addEventSource([this] { return handleReceiveEvent(); });
+}
+
+void FakeSerialPort::open(int number)
+{
+    if (opened)
+        throw Failure(FailureNumber::PortOpenFailed, QStringLiteral("Port already open"));
+    if (auto refusal = openRefusals.find(number); refusal != openRefusals.end())
+        throw refusal->second;
+    if (number < 1 || number > 255)
+        throw Failure(FailureNumber::PortOpenFailed, QStringLiteral("Invalid port number"));
+    opened = true;
+    portNumber = number;
+    openedPorts << number;
+    input.clear();
+    notificationPending = false;
+}
+
+void FakeSerialPort::close()
+{
+    if (opened)
+        ++closeCount;
+    opened = false;
+    input.clear();
+    notificationPending = false;
+}
+
+void FakeSerialPort::write(const QByteArray& bytes)
+{
+    if (nextWriteFailure) {
+        const Failure failure = *nextWriteFailure;
+        nextWriteFailure.reset();
+        throw failure;
+    }
+    if (!opened)
+        throw portNotOpen();
+    written += bytes;
+    writes << bytes;
+    if (device)
+        device(bytes);
+}
+
+QByteArray FakeSerialPort::readAll()
+{
+    QByteArray bytes;
+    bytes.swap(input);
+    return bytes;
+}
+
+void FakeSerialPort::deliver(const QByteArray& bytes)
+{
+    if (!opened || bytes.isEmpty())
+        return;
+    input += bytes;
+    notificationPending = true;
+}
+
+void FakeSerialPort::deliverLater(qint64 delayMs, const QByteArray& bytes)
+{
+    clock.schedule(delayMs, [this, bytes] { deliver(bytes); });
+}
+
+void FakeSerialPort::loseDevice(const QString& description)
+{
+    if (!opened)
+        return;
+    close();
+    lostReport = Failure(FailureNumber::PortLost,
+                         QStringLiteral("The connection to the device was lost: %1").arg(description));
+}
+
+void FakeSerialPort::refuseOpen(int number, Failure failure)
+{
+    openRefusals.insert_or_assign(number, std::move(failure));
+}
+
+void FakeSerialPort::failNextWrite(Failure failure)
+{
+    nextWriteFailure = std::move(failure);
+}
+
+QList<QByteArray> FakeSerialPort::sentLines() const
+{
+    QList<QByteArray> lines = written.split('\r');
+    if (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+bool FakeSerialPort::handleReceiveEvent()
+{
+    if (lostReport) {
+        const Failure failure = *lostReport;
+        lostReport.reset();
+        if (lostHandler)
+            lostHandler(failure);
+        return true;
+    }
+    if (!notificationPending || inHandler)
+        return false;
+    notificationPending = false;
+    inHandler = true;
+    if (receiveHandler)
+        receiveHandler();
+    inHandler = false;
+    // Bytes left unread, or arrived while the handler ran, raise it once more.
+    if (opened && !input.isEmpty())
+        notificationPending = true;
+    return true;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/settings_store.h"
+
+#include <QMap>
+
+class MemorySettingsStore : public SettingsStore {
+public:
+    QMap<QString, QString> values; // "Section/Key" -> value
+
+    QString get(const QString& section, const QString& key, const QString& fallback) const override
+    {
+        return values.value(section + u'/' + key, fallback);
+    }
+    void save(const QString& section, const QString& key, const QString& value) override
+    {
+        values.insert(section + u'/' + key, value);
+    }
+};

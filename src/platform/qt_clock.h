@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/clock.h"
+
+#include <QTimer>
+
+class QtClock : public Clock {
+public:
+    void pause(int ms) override;
+    void doEvents() override;
+    QDateTime now() const override;
+    void startTimer(int intervalMs, std::function<void()> tick) override;
+
+private:
+    QTimer timer;
+};

@@ -1,0 +1,71 @@
+#include "platform/qt_dialogs.h"
+
+#include "base/failure.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+QString toQtFileFilter(const QString& filter)
+{
+    const QStringList parts = filter.split(u'|');
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& description = parts.at(i);
+        const QString& patterns = parts.at(i + 1);
+        const QString qtPatterns = QString(patterns).replace(u';', u' ');
+        entries << (description.contains(u'(') ? description : description + QStringLiteral(" (") + qtPatterns + u')');
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+namespace {
+
+QString chooseFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString& title, const QString& filter)
+{
+    QFileDialog dialog(parent, title);
+    dialog.setAcceptMode(mode);
+    // The open dialog does not insist on an existing file; the load reports a missing one.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(toQtFileFilter(filter));
+    // No overwrite question: the read-out replaces an existing file by design.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        throw dialogCancelled();
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+QString QtDialogs::chooseFileToOpen(const QString& title, const QString& filter)
+{
+    return chooseFile(parent, QFileDialog::AcceptOpen, title, filter);
+}
+
+QString QtDialogs::chooseFileToSave(const QString& title, const QString& filter)
+{
+    return chooseFile(parent, QFileDialog::AcceptSave, title, filter);
+}
+
+MessageAnswer QtDialogs::showMessage(const QString& text, const QString& title, MessageIcon icon,
+                                     MessageButtons buttons)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (icon) {
+    case MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MessageIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case MessageIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
+    }
+    if (buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return MessageAnswer::Ok;
+}

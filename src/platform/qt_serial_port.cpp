@@ -1,0 +1,131 @@
+#include "platform/qt_serial_port.h"
+
+#include "platform/port_names.h"
+
+#include <QTimer>
+
+QtSerialPort::QtSerialPort(const SettingsStore& settings, QObject* parent)
+    : QObject(parent), settings(settings)
+{
+    connect(&port, &QSerialPort::readyRead, this, &QtSerialPort::onReadyRead);
+    connect(&port, &QSerialPort::errorOccurred, this, &QtSerialPort::onError);
+}
+
+void QtSerialPort::open(int portNumber)
+{
+    if (port.isOpen())
+        throw Failure(FailureNumber::PortOpenFailed, QStringLiteral("Port already open"));
+    if (portNumber < 1 || portNumber > 255)
+        throw Failure(FailureNumber::PortOpenFailed, QStringLiteral("Invalid port number"));
+
+    const QString path = devicePathForPort(portNumber, settings);
+    port.setPortName(path);
+    port.setBaudRate(QSerialPort::Baud38400);
+    port.setDataBits(QSerialPort::Data8);
+    port.setParity(QSerialPort::NoParity);
+    port.setStopBits(QSerialPort::OneStop);
+    port.setFlowControl(QSerialPort::NoFlowControl);
+    if (!port.open(QIODevice::ReadWrite)) {
+        const QString reason = port.errorString();
+        port.clearError();
+        throw Failure(FailureNumber::PortOpenFailed,
+                      QStringLiteral("COM%1 (%2): %3").arg(portNumber).arg(path, reason));
+    }
+    // Whatever the line carried before the port was opened is not a reply.
+    port.clear(QSerialPort::AllDirections);
+    port.readAll();
+    // Ptys refuse modem-control lines; a device that needs them still gets them.
+    port.setDataTerminalReady(true);
+    port.setRequestToSend(true);
+    port.clearError();
+}
+
+void QtSerialPort::close()
+{
+    if (port.isOpen())
+        port.close();
+    port.clearError();
+}
+
+bool QtSerialPort::isOpen() const
+{
+    return port.isOpen();
+}
+
+void QtSerialPort::write(const QByteArray& bytes)
+{
+    if (!port.isOpen())
+        throw portNotOpen();
+    if (port.write(bytes) != bytes.size()) {
+        const QString reason = port.errorString();
+        loseDevice(reason);
+        throw Failure(FailureNumber::PortLost, reason);
+    }
+    // write() only queues; the device must have the line before we pause or close.
+    while (port.isOpen() && port.bytesToWrite() > 0) {
+        if (!port.waitForBytesWritten(2000)) {
+            const QString reason = port.errorString();
+            loseDevice(reason);
+            throw Failure(FailureNumber::PortLost, reason);
+        }
+    }
+    if (!port.isOpen())
+        throw portNotOpen();
+}
+
+QByteArray QtSerialPort::readAll()
+{
+    if (!port.isOpen())
+        return {};
+    return port.readAll();
+}
+
+void QtSerialPort::onReadyRead()
+{
+    if (inReceiveHandler)
+        return;
+    inReceiveHandler = true;
+    if (receiveHandler)
+        receiveHandler();
+    inReceiveHandler = false;
+    // readyRead is not raised again for bytes that arrived while the handler
+    // ran (during a pause, or under a modal box it opened); take them now.
+    if (port.isOpen() && port.bytesAvailable() > 0 && !recheckQueued) {
+        recheckQueued = true;
+        QTimer::singleShot(0, this, [this] {
+            recheckQueued = false;
+            if (port.isOpen() && port.bytesAvailable() > 0)
+                onReadyRead();
+        });
+    }
+}
+
+void QtSerialPort::onError(QSerialPort::SerialPortError error)
+{
+    switch (error) {
+    case QSerialPort::ReadError:
+    case QSerialPort::ResourceError:
+    case QSerialPort::WriteError:
+        if (port.isOpen())
+            loseDevice(port.errorString());
+        break;
+    default:
+        // Modem-control lines on a pty and time-outs are harmless.
+        break;
+    }
+}
+
+void QtSerialPort::loseDevice(const QString& description)
+{
+    if (!port.isOpen())
+        return;
+    port.close();
+    port.clearError();
+    const Failure failure(FailureNumber::PortLost,
+                          QStringLiteral("The connection to the device was lost: %1").arg(description));
+    // Reported from the event loop, never from inside QSerialPort's own signal.
+    QTimer::singleShot(0, this, [this, failure] {
+        if (lostHandler)
+            lostHandler(failure);
+    });
+}

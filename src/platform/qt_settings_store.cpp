@@ -1,0 +1,18 @@
+#include "platform/qt_settings_store.h"
+
+QtSettingsStore::QtSettingsStore()
+    : settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tagorix"), QStringLiteral("Tagorix"))
+{
+}
+
+QString QtSettingsStore::get(const QString& section, const QString& key, const QString& fallback) const
+{
+    settings.sync();
+    return settings.value(section + u'/' + key, fallback).toString();
+}
+
+void QtSettingsStore::save(const QString& section, const QString& key, const QString& value)
+{
+    settings.setValue(section + u'/' + key, value);
+    settings.sync();
+}

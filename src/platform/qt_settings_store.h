@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/settings_store.h"
+
+#include <QSettings>
+
+// QSettings with organisation and application "Tagorix": on Linux the file
+// ~/.config/Tagorix/Tagorix.conf (or under $XDG_CONFIG_HOME).
+class QtSettingsStore : public SettingsStore {
+public:
+    QtSettingsStore();
+    QString get(const QString& section, const QString& key, const QString& fallback) const override;
+    void save(const QString& section, const QString& key, const QString& value) override;
+
+private:
+    mutable QSettings settings;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+// The window's exchange file handle: one sequential text file at a time,
+// written line by line or read line by line, one byte per character.
+class SequentialFile {
+public:
+    // Creates or replaces the file. Throws a failure that names the path.
+    void openForWriting(const QString& path);
+    // Throws a failure that names the path.
+    void openForReading(const QString& path);
+    // Closing when nothing is open is harmless.
+    void close();
+    bool isOpen() const { return file.isOpen(); }
+
+    // Writes the line and CR LF; the line is on disk when this returns.
+    void writeLine(const QByteArray& line);
+
+    bool atEnd() const;
+    // The next line without its end. A line ends at CR LF, at a lone CR or
+    // at a lone LF; the last line needs no end.
+    QByteArray readLine();
+
+private:
+    [[noreturn]] void throwOpenFailure(const QString& path, bool forWriting) const;
+    QFile file;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "base/failure.h"
+
+#include <QByteArray>
+#include <functional>
+
+// The link to the device: one serial port, 38400 baud, 8N1, no handshake.
+class SerialPort {
+public:
+    using ReceiveHandler = std::function<void()>;
+    using LostHandler = std::function<void(const Failure&)>;
+
+    virtual ~SerialPort() = default;
+
+    // Opens port COMn. Throws the port's own failure when it cannot be opened.
+    // Input that was waiting before the open is discarded.
+    virtual void open(int portNumber) = 0;
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+    // The bytes have reached the operating system when this returns.
+    // Throws the port-not-open failure on a closed port.
+    virtual void write(const QByteArray& bytes) = 0;
+    // Everything received so far; empty when nothing is waiting.
+    virtual QByteArray readAll() = 0;
+
+    // Called when characters have arrived. It is not called again while it
+    // runs; bytes that are still waiting when it returns raise it once more.
+    void setReceiveHandler(ReceiveHandler handler) { receiveHandler = std::move(handler); }
+    // Called once when the port closed itself because the device went away.
+    void setLostHandler(LostHandler handler) { lostHandler = std::move(handler); }
+
+protected:
+    ReceiveHandler receiveHandler;
+    LostHandler lostHandler;
+};
