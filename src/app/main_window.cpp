@@ -1,8 +1,33 @@
 #include "app/main_window.h"
 
+#include "app/selection_lists.h"
+#include "app/window_controls.h"
+#include "base/failure.h"
+#include "base/number_text.h"
+#include "form/controls.h"
+#include "link/command_line.h"
 #include "platform/platform.h"
 
 #include <QCloseEvent>
+
+namespace {
+const QString configSection = QStringLiteral("Config");
+const QString portKey = QStringLiteral("Port");
+const QString savePathKey = QStringLiteral("SavePath");
+const QString loadPathKey = QStringLiteral("LoadPath");
+
+// The stored port position, or COM1 for anything the tool would not have
+// stored itself (not a number, below -1, 16 or above).
+int storedPortPosition(const QString& text)
+{
+    try {
+        const int position = strictInt16(text);
+        return position >= -1 && position < 16 ? position : 0;
+    } catch (const Failure&) {
+        return 0;
+    }
+}
+} // namespace
 
 MainWindow::MainWindow(Platform& platform, QWidget* parent)
     : QWidget(parent), platform(platform), deviceLink(f, platform)
@@ -16,23 +41,59 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildControls()
 {
-    // Built in full by the window layout.
-    f.Ausgabe = new OutputBox(this);
-    f.Zeile = new QLineEdit(this);
-    f.Zeile->hide();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Tagorix Tool V1.32 Quenfo"));
+    setFixedSize(529, 473);
+    buildWindowControls(this, f);
+    for (QFrame* page : f.pages())
+        page->setEnabled(false);
+    connect(f.Tabulator, &QTabBar::currentChanged, this, [this] { Tabulator_Click(); });
 }
 
 void MainWindow::composePages()
 {
+    // Each page's handling, e.g.:
+    //   identification = std::make_unique<Identification>(deviceLink);
 }
 
 void MainWindow::Form_Load()
 {
+    f.Port->addItems(SelectionLists::portItems());
+    f.Betriebsart->addItems(SelectionLists::modeItems());
+    f.Tagtyp->addItems(SelectionLists::tagTypeItems());
+    f.FDXCode->addItems(SelectionLists::fdxCodeItems());
+    f.Sprache->addItems(SelectionLists::languageItems());
+    f.DisplayZeile->addItems(SelectionLists::displayLineItems());
+    for (QComboBox* list : {f.Betriebsart, f.Tagtyp, f.FDXCode, f.Sprache})
+        setListIndex(list, -1);
+    f.DisplayZeile->setCurrentIndex(-1);
+    f.DisplayZeile->setEditText(QStringLiteral("1"));
+
+    const QStringList captions = SelectionLists::tabCaptions();
+    {
+        const QSignalBlocker quiet(f.Tabulator);
+        for (const QString& caption : captions)
+            f.Tabulator->addTab(caption);
+        f.Tabulator->setCurrentIndex(0);
+    }
+
+    f.BCRegister->addItems(SelectionLists::scannerRegisterItems());
+    setListIndex(f.BCRegister, -1);
+
     f.ReplyMode = ReplyModes::EchoOnly;
+
+    const QString port = platform.settings.get(configSection, portKey, QStringLiteral("0"));
+    setListIndex(f.Port, storedPortPosition(port));
+    f.PfadSpeichern->setText(platform.settings.get(configSection, savePathKey, QString()));
+    f.PfadLaden->setText(platform.settings.get(configSection, loadPathKey, QString()));
 }
 
 void MainWindow::Tabulator_Click()
 {
+    const int position = f.Tabulator->currentIndex() + 1;
+    const QList<QFrame*> pages = f.pages();
+    if (position >= 1 && position <= pages.size())
+        pages.at(position - 1)->raise();
 }
 
 void MainWindow::Form_Unload()
@@ -40,6 +101,20 @@ void MainWindow::Form_Unload()
     if (unloaded)
         return;
     unloaded = true;
+
+    if (platform.port.isOpen()) {
+        // The device is told goodbye; a port that fails here must not keep
+        // the settings from being saved.
+        try {
+            platform.port.write(commandLine(QStringLiteral("DISCONNECT")));
+        } catch (const Failure&) {
+        }
+        platform.port.close();
+    }
+    f.ExchangeFile.close();
+    platform.settings.save(configSection, portKey, signPosition(f.Port->currentIndex()));
+    platform.settings.save(configSection, savePathKey, f.PfadSpeichern->text());
+    platform.settings.save(configSection, loadPathKey, f.PfadLaden->text());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -1,0 +1,235 @@
+#include "app/window_controls.h"
+
+#include "form/form1.h"
+
+#include <QFont>
+
+namespace {
+
+template <class Widget>
+Widget* place(Widget* widget, const char* name, QRect rect)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(rect);
+    return widget;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect rect)
+{
+    return place(new QPushButton(caption, parent), name, rect);
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& caption, QRect rect)
+{
+    return place(new QLabel(caption, parent), name, rect);
+}
+
+QLineEdit* textBox(QWidget* parent, const char* name, QRect rect, const QString& text = {})
+{
+    return place(new QLineEdit(text, parent), name, rect);
+}
+
+QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, QRect rect)
+{
+    return place(new QCheckBox(caption, parent), name, rect);
+}
+
+QComboBox* list(QWidget* parent, const char* name, bool editable, QRect rect)
+{
+    auto* combo = place(new QComboBox(parent), name, rect);
+    combo->setEditable(editable);
+    if (editable)
+        combo->setInsertPolicy(QComboBox::NoInsert);
+    return combo;
+}
+
+QFrame* page(QWidget* parent, const char* name, QRect rect)
+{
+    auto* frame = place(new QFrame(parent), name, rect);
+    frame->setFrameShape(QFrame::NoFrame);
+    frame->setAutoFillBackground(true);
+    return frame;
+}
+
+QLabel* brace(QWidget* parent, const char* name, int points, QRect rect)
+{
+    auto* brace = label(parent, name, QStringLiteral("}"), rect);
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSize(points);
+    brace->setFont(font);
+    brace->setAlignment(Qt::AlignCenter);
+    return brace;
+}
+
+void buildOnlinePage(Form1& f)
+{
+    QWidget* p = f.FrameOnline;
+    f.ReadId = button(p, "ReadId", QStringLiteral("Read ID"), {8, 8, 105, 25});
+    f.Scan = button(p, "Scan", QStringLiteral("Scan barcode"), {8, 40, 105, 25});
+    f.Label8 = brace(p, "Label8", 36, {116, 0, 24, 72});
+    f.IDAnzeige = textBox(p, "IDAnzeige", {144, 24, 210, 21});
+    f.ReadCont = checkBox(p, "ReadCont", QStringLiteral("read continously"), {366, 24, 145, 21});
+
+    f.ReadBlock = button(p, "ReadBlock", QStringLiteral("Read text block"), {8, 80, 105, 25});
+    f.WriteBlock = button(p, "WriteBlock", QStringLiteral("Write text block"), {8, 112, 105, 25});
+    f.Label5 = brace(p, "Label5", 48, {116, 70, 28, 76});
+    f.Label4 = label(p, "Label4", QStringLiteral("Content:"), {148, 84, 56, 17});
+    f.WriteData = textBox(p, "WriteData", {206, 82, 305, 21});
+    f.WriteData->setToolTip(QStringLiteral("Daten als Text"));
+    f.Label2 = label(p, "Label2", QStringLiteral("from"), {148, 116, 30, 17});
+    f.BlockAdress = textBox(p, "BlockAdress", {180, 114, 50, 21});
+    f.Label3 = label(p, "Label3", QStringLiteral("to"), {238, 116, 18, 17});
+    f.BlockEndAdress = textBox(p, "BlockEndAdress", {258, 114, 50, 21});
+
+    f.ReadBlockHex = button(p, "ReadBlockHex", QStringLiteral("Read Hex"), {8, 150, 105, 25});
+    f.Label13 = label(p, "Label13", QStringLiteral("Key:"), {148, 154, 30, 17});
+    f.Key = textBox(p, "Key", {180, 152, 130, 21}, QStringLiteral("7D2B40C95E18"));
+    f.WriteBlockHex = button(p, "WriteBlockHex", QStringLiteral("Write Hex"), {8, 182, 105, 25});
+    f.KeyA = checkBox(p, "KeyA", QStringLiteral("Key A"), {180, 178, 80, 18});
+    f.KeyB = checkBox(p, "KeyB", QStringLiteral("Key B"), {180, 198, 80, 18});
+}
+
+void buildControlPage(Form1& f)
+{
+    QWidget* p = f.FrameControls;
+    f.Buzzer = button(p, "Buzzer", QStringLiteral("Buzzer"), {8, 8, 105, 25});
+    f.Keyboard = button(p, "Keyboard", QStringLiteral("Keyboard"), {8, 40, 105, 25});
+    f.CLS = button(p, "CLS", QStringLiteral("Clear Display"), {8, 72, 105, 25});
+    f.Display = button(p, "Display", QStringLiteral("Show text"), {8, 104, 105, 25});
+    f.DisplayZeile = list(p, "DisplayZeile", true, {120, 106, 48, 21});
+    f.DisplayText = textBox(p, "DisplayText", {176, 106, 335, 21});
+}
+
+void buildConfigPage(Form1& f)
+{
+    QWidget* p = f.FrameConfig;
+    auto row = [](int n) { return 6 + (n - 1) * 30; };
+    const int labelX = 8, inputX = 112, buttonX = 252;
+    auto setButton = [&](const char* name, const QString& caption, int n) {
+        return button(p, name, caption, {buttonX, row(n) - 2, 132, 25});
+    };
+
+    f.Label1 = label(p, "Label1", QStringLiteral("PC-Time:"), {labelX, row(1) + 2, 100, 17});
+    f.Zeit = textBox(p, "Zeit", {inputX, row(1), 132, 21});
+    f.SetzeZeit = setButton("SetzeZeit", QStringLiteral("Set time"), 1);
+
+    f.Text_TagTyp = label(p, "Text_TagTyp", QStringLiteral("Transponder:"), {labelX, row(2) + 2, 100, 17});
+    f.Tagtyp = list(p, "Tagtyp", false, {inputX, row(2), 132, 21});
+    f.TagSetzen = setButton("TagSetzen", QStringLiteral("Set tag type"), 2);
+
+    f.Text_Offtime = label(p, "Text_Offtime", QStringLiteral("Switch off time:"), {labelX, row(3) + 2, 100, 17});
+    f.Offtime = textBox(p, "Offtime", {inputX, row(3), 52, 21});
+    f.Label9 = label(p, "Label9", QStringLiteral("s"), {inputX + 55, row(3) + 2, 10, 17});
+    f.Check_Offtime = checkBox(p, "Check_Offtime", QStringLiteral("off"), {inputX + 72, row(3), 60, 21});
+    f.OfftimeSetzen = setButton("OfftimeSetzen", QStringLiteral("Set switch off time"), 3);
+
+    f.Text_Readtimeout = label(p, "Text_Readtimeout", QStringLiteral("read timeout:"), {labelX, row(4) + 2, 100, 17});
+    f.Readtimeout = textBox(p, "Readtimeout", {inputX, row(4), 52, 21});
+    f.Label12 = label(p, "Label12", QStringLiteral("x 50ms"), {inputX + 55, row(4) + 2, 60, 17});
+    f.ReadtimeoutSetzen = setButton("ReadtimeoutSetzen", QStringLiteral("Set timeout"), 4);
+
+    f.Text_FdxCode = label(p, "Text_FdxCode", QStringLiteral("FDX Code:"), {labelX, row(5) + 2, 100, 17});
+    f.FDXCode = list(p, "FDXCode", true, {inputX, row(5), 132, 21});
+    f.FdxcodeSetzen = setButton("FdxcodeSetzen", QStringLiteral("Set FDX code"), 5);
+
+    f.EnBeeper = checkBox(p, "EnBeeper", QStringLiteral("Enable buzzer "), {labelX, row(6), 236, 21});
+    f.EnBeeperSetzen = setButton("EnBeeperSetzen", QStringLiteral("Set enable buzzer"), 6);
+
+    f.Label15 = label(p, "Label15", QStringLiteral("Mode:"), {labelX, row(7) + 2, 100, 17});
+    f.Betriebsart = list(p, "Betriebsart", true, {inputX, row(7), 132, 21});
+    f.BetriebsartSetzen = setButton("BetriebsartSetzen", QStringLiteral("Set mode"), 7);
+
+    f.Label16 = label(p, "Label16", QStringLiteral("Language:"), {labelX, row(8) + 2, 100, 17});
+    f.Sprache = list(p, "Sprache", true, {inputX, row(8), 132, 21});
+    f.SpracheSetzen = setButton("SpracheSetzen", QStringLiteral("Set language"), 8);
+
+    // The frame is only drawn behind the menu boxes, which belong to the page.
+    f.Frame1 = place(new QGroupBox(QStringLiteral("Menu config"), p), "Frame1", {392, 2, 124, 250});
+    QCheckBox** menu[] = {&f.MENU_F1, &f.MENU_F2, &f.MENU_F3, &f.MENU_F4,
+                          &f.MENU_F5, &f.MENU_F6, &f.MENU_F7, &f.MENU_F8};
+    for (int i = 0; i < 8; ++i) {
+        const QByteArray name = "MENU_F" + QByteArray::number(i + 1);
+        *menu[i] = checkBox(p, name.constData(), QStringLiteral("F%1 function").arg(i + 1),
+                            {402, 20 + i * 22, 108, 20});
+    }
+    f.MENU_F6->setEnabled(false);
+    f.MENU_F7->setEnabled(false);
+    f.MENU_F8->setEnabled(false);
+    f.MenuSetzen = button(p, "MenuSetzen", QStringLiteral("Set menu"), {402, 200 + 18, 108, 25});
+}
+
+void buildBarcodePage(Form1& f)
+{
+    QWidget* p = f.FrameBarcode;
+    f.Label6 = label(p, "Label6", QStringLiteral("Register:"), {8, 10, 60, 17});
+    f.BCRegister = list(p, "BCRegister", true, {72, 8, 440, 21});
+    f.Label7 = label(p, "Label7", QStringLiteral("Value:"), {8, 42, 60, 17});
+    f.BCWert = textBox(p, "BCWert", {72, 40, 100, 21});
+    f.BCLesen = button(p, "BCLesen", QStringLiteral("Read"), {72, 72, 100, 25});
+    f.BCSetzen = button(p, "BCSetzen", QStringLiteral("Write"), {72, 104, 100, 25});
+}
+
+void buildExchangePage(Form1& f)
+{
+    QWidget* p = f.FrameUebertragen;
+    auto row = [](int n) { return 8 + (n - 1) * 34; };
+    auto action = [&](const char* name, const QString& caption, int n) {
+        return button(p, name, caption, {8, row(n), 150, 25});
+    };
+    f.LeseErfassungen = action("LeseErfassungen", QStringLiteral("Read out records"), 1);
+    f.Label10 = label(p, "Label10", QStringLiteral("save in:"), {168, row(1) + 4, 58, 17});
+    f.PfadSpeichern = textBox(p, "PfadSpeichern", {228, row(1) + 2, 252, 21});
+    f.PfadSpeichernWaehlen = button(p, "PfadSpeichernWaehlen", QStringLiteral("..."), {484, row(1) + 1, 27, 23});
+    f.LoescheErfassungen = action("LoescheErfassungen", QStringLiteral("Erase records"), 2);
+    f.GeneriereDaten = action("GeneriereDaten", QStringLiteral("Load custom codes"), 3);
+    f.Label11 = label(p, "Label11", QStringLiteral("read from:"), {168, row(3) + 4, 58, 17});
+    f.PfadLaden = textBox(p, "PfadLaden", {228, row(3) + 2, 252, 21});
+    f.PfadLadenWaehlen = button(p, "PfadLadenWaehlen", QStringLiteral("..."), {484, row(3) + 1, 27, 23});
+    f.LoescheDaten = action("LoescheDaten", QStringLiteral("Erase custom codes"), 4);
+    f.LeseDaten = action("LeseDaten", QStringLiteral("Read out custom codes"), 5);
+    f.Statistik = action("Statistik", QStringLiteral("Statistic"), 6);
+    f.OutStatistik = textBox(p, "OutStatistik", {168, row(6) + 2, 343, 21});
+}
+
+} // namespace
+
+void buildWindowControls(QWidget* window, Form1& f)
+{
+    // Top row.
+    f.Port = list(window, "Port", false, {8, 9, 80, 22});
+    f.Connect = button(window, "Connect", QStringLiteral("Connect"), {96, 7, 90, 26});
+    f.Connect->setCheckable(true);
+    f.Label14 = label(window, "Label14", QStringLiteral("Power:"), {196, 12, 42, 17});
+    f.akku = place(new QProgressBar(window), "akku", {240, 12, 78, 17});
+    f.akku->setRange(0, 100);
+    f.akku->setValue(0);
+    f.akku->setTextVisible(false);
+    f.Picture1 = label(window, "Picture1", QString(), {323, 2, 200, 36});
+    f.Zeile = textBox(window, "Zeile", {323, 2, 10, 21});
+    f.Zeile->hide();
+
+    // Tab strip, the stacked pages inside it and the output box below them.
+    f.Tabulator = place(new QTabBar(window), "Tabulator", {4, 44, 521, 26});
+    f.Tabulator->setExpanding(false);
+    const QRect pageRect(6, 72, 517, 262);
+    f.FrameOnline = page(window, "FrameOnline", pageRect);
+    f.FrameControls = page(window, "FrameControls", pageRect);
+    f.FrameConfig = page(window, "FrameConfig", pageRect);
+    f.FrameBarcode = page(window, "FrameBarcode", pageRect);
+    f.FrameUebertragen = page(window, "FrameUebertragen", pageRect);
+
+    f.Ausgabe = place(new OutputBox(window), "Ausgabe", {6, 338, 517, 131});
+    QFont courier(QStringLiteral("Courier"));
+    courier.setStyleHint(QFont::TypeWriter);
+    courier.setPointSizeF(9.75);
+    f.Ausgabe->setFont(courier);
+
+    buildOnlinePage(f);
+    buildControlPage(f);
+    buildConfigPage(f);
+    buildBarcodePage(f);
+    buildExchangePage(f);
+
+    f.DisplayZeile->setEditText(QStringLiteral("1"));
+    f.FrameOnline->raise();
+}
