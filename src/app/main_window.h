@@ -7,17 +7,6 @@
 #include <memory>
 
 struct Platform;
-class Connection;
-class ReadBack;
-class ConfigCommands;
-class Identification;
-class BlockAccess;
-class DeviceControls;
-class ScannerRegisters;
-class FilePaths;
-class Statistics;
-class RecordReadout;
-class CustomCodes;
 
 // The one window of the tool, "Tagorix Tool V1.32 Quenfo". It builds every
 // control, composes the pages' handling and runs start-up, page switching
@@ -48,15 +37,7 @@ private:
     bool unloaded = false;
     // The pages' handling, each wired to its controls and reply mode by its
     // constructor (taking the DeviceLink).
-    std::unique_ptr<Connection> connection;
-    std::unique_ptr<ReadBack> readBack;
-    std::unique_ptr<ConfigCommands> configCommands;
-    std::unique_ptr<Identification> identification;
-    std::unique_ptr<BlockAccess> blockAccess;
-    std::unique_ptr<DeviceControls> deviceControls;
-    std::unique_ptr<ScannerRegisters> scannerRegisters;
-    std::unique_ptr<FilePaths> filePaths;
-    std::unique_ptr<Statistics> statistics;
-    std::unique_ptr<RecordReadout> recordReadout;
-    std::unique_ptr<CustomCodes> customCodes;
+    // connection, readBack, configCommands, identification, blockAccess,
+    // deviceControls, scannerRegisters, filePaths, statistics, recordReadout,
+    // customCodes: one std::unique_ptr member each.
 };
