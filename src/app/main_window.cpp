@@ -54,6 +54,10 @@ void MainWindow::composePages()
 {
     // Each page's handling, e.g.:
     //   identification = std::make_unique<Identification>(deviceLink);
+    identification = std::make_unique<Identification>(deviceLink);
+    blockAccess = std::make_unique<BlockAccess>(deviceLink);
+    deviceControls = std::make_unique<DeviceControls>(deviceLink);
+    scannerRegisters = std::make_unique<ScannerRegisters>(deviceLink);
 }
 
 void MainWindow::Form_Load()

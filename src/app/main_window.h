@@ -1,7 +1,11 @@
 #pragma once
 
+#include "barcode/scanner_registers.h"
 #include "form/form1.h"
 #include "link/device_link.h"
+#include "online/block_access.h"
+#include "online/device_controls.h"
+#include "online/identification.h"
 
 #include <QWidget>
 #include <memory>
@@ -40,4 +44,8 @@ private:
     // connection, readBack, configCommands, identification, blockAccess,
     // deviceControls, scannerRegisters, filePaths, statistics, recordReadout,
     // customCodes: one std::unique_ptr member each.
+    std::unique_ptr<Identification> identification;
+    std::unique_ptr<BlockAccess> blockAccess;
+    std::unique_ptr<DeviceControls> deviceControls;
+    std::unique_ptr<ScannerRegisters> scannerRegisters;
 };
