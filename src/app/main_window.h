@@ -1,7 +1,10 @@
 #pragma once
 
+#include "config/config_commands.h"
 #include "form/form1.h"
+#include "link/connection.h"
 #include "link/device_link.h"
+#include "link/read_back.h"
 
 #include <QWidget>
 #include <memory>
@@ -40,4 +43,7 @@ private:
     // connection, readBack, configCommands, identification, blockAccess,
     // deviceControls, scannerRegisters, filePaths, statistics, recordReadout,
     // customCodes: one std::unique_ptr member each.
+    std::unique_ptr<ReadBack> readBack;
+    std::unique_ptr<Connection> connection;
+    std::unique_ptr<ConfigCommands> configCommands;
 };
