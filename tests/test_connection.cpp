@@ -387,6 +387,23 @@ private slots:
         QCOMPARE(h.fakes.port.openCount(), 2);
     }
 
+    void aLossReportedAfterTheNextOpenIsOutOfDate()
+    {
+        WindowHarness h;
+        pressConnect(h);
+        h.fakes.port.loseDevice();
+        // Before the report comes through, the user has let go and connected again.
+        pressConnect(h);
+        pressConnect(h);
+        h.fakes.dialogs.shown.clear();
+        h.fakes.clock.runFor(100);
+
+        QVERIFY(h.fakes.port.isOpen());
+        QVERIFY(h.form().Connect->isChecked());
+        QVERIFY(allPagesEnabled(h.form(), true));
+        QCOMPARE(h.fakes.dialogs.shown.size(), 0);
+    }
+
     void theTimerShowsTheClock()
     {
         WindowHarness h;
