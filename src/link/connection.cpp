@@ -10,6 +10,8 @@
 
 #include <QScopedValueRollback>
 
+#include <algorithm>
+
 namespace {
 
 const QString connectCaption = QStringLiteral("Connect");
@@ -56,20 +58,20 @@ QList<Advice> portAdvice()
 
 QString connectFailureText(const Failure& failure)
 {
-    QString advice;
-    if (failure.number == FailureNumber::TypeMismatch) {
-        // Only the port number's conversion can fail this way.
-        advice = QStringLiteral("Choose a port in the list, then press Connect again.");
-    } else {
-        for (const Advice& known : portAdvice()) {
-            for (const QString& cause : known.causes)
-                if (failure.description.contains(cause, Qt::CaseInsensitive))
-                    advice = known.advice;
-            if (!advice.isEmpty())
-                break;
-        }
+    const auto withAdvice = [&](const QString& advice) {
+        return failure.description + QStringLiteral("\n\n") + advice;
+    };
+    // Only the port number's conversion fails this way: no port is chosen.
+    if (failure.number == FailureNumber::TypeMismatch)
+        return withAdvice(QStringLiteral("Choose a port in the list, then press Connect again."));
+    for (const Advice& known : portAdvice()) {
+        const auto mentioned = [&](const QString& cause) {
+            return failure.description.contains(cause, Qt::CaseInsensitive);
+        };
+        if (std::any_of(known.causes.cbegin(), known.causes.cend(), mentioned))
+            return withAdvice(known.advice);
     }
-    return advice.isEmpty() ? failure.description : failure.description + QStringLiteral("\n\n") + advice;
+    return failure.description;
 }
 
 Connection::Connection(DeviceLink& link, ReadBack& readBack)
