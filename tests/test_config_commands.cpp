@@ -58,8 +58,8 @@ private slots:
         const auto type = [](QComboBox* Form1::*list, const char* text) {
             return [list, text](Form1& f) { (f.*list)->setEditText(QString::fromLatin1(text)); };
         };
-        const auto check = [](std::initializer_list<QCheckBox* Form1::*> boxes) {
-            return [boxes](Form1& f) {
+        const auto check = [](std::initializer_list<QCheckBox* Form1::*> list) {
+            return [boxes = QList<QCheckBox* Form1::*>(list)](Form1& f) {
                 for (auto box : boxes)
                     (f.*box)->setChecked(true);
             };

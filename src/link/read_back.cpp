@@ -41,11 +41,12 @@ void ReadBack::ask(int query) const
 void ReadBack::takeReply(const QString& line)
 {
     for (int i = 0; i < queryCount; ++i) {
-        const QString prefix = queries[i].keyword + u':';
+        const Query& query = queries[i];
+        const QString prefix = query.keyword + u':';
         // A keyword with nothing after its colon is no reply.
         if (!line.startsWith(prefix) || line.size() <= prefix.size())
             continue;
-        (this->*queries[i].fill)(line.mid(prefix.size()));
+        (this->*query.fill)(line.mid(prefix.size()));
         if (i + 1 < queryCount) {
             link.platform().clock.pause(QueryGapMs);
             ask(i + 1);
