@@ -14,7 +14,7 @@ struct DeviceOptions {
     int baudRate = 0;             // 0: replies arrive at once; else paced at baudRate/10 bytes/s
     int maxChunk = 0;             // 0: a reply in one piece; else random pieces of 1..maxChunk bytes
     double noiseRate = 0.0;       // chance of each reply byte being replaced by a random one
-    QSet<QByteArray> silentCommands; // command words handled but never answered
+    QSet<QByteArray> silentCommands{}; // command words handled but never answered
     int hangUpAfterMs = 0;        // 0: never; else the device goes away this long after it started
     int hangUpAfterCommands = 0;  // 0: never; else it goes away 50 ms after answering this many commands
     int garbageBytes = 0;         // bytes on the line before the tool opens its port (pty only)
