@@ -100,7 +100,7 @@ void BarcodeRegistersTest::aSecondLineInTheSameChunkIsOnlyEchoed()
 {
     WindowHarness h;
     openPages(h);
-    ScriptedDevice device(h, [](const QByteArray&) { return QByteArray("R:1\r\nR:2\r\n"); });
+    AnsweringDevice device(h, [](const QByteArray&) { return QByteArray("R:1\r\nR:2\r\n"); });
     setListIndex(h.form().BCRegister, 0);
 
     clickOnItsPage(h, QStringLiteral("BCLesen"));

@@ -49,7 +49,7 @@ void OnlineIdentificationTest::theReplyIsShownOnceAndEndsTheMode()
 {
     WindowHarness h;
     openPages(h);
-    ScriptedDevice device(h, [](const QByteArray&) { return QByteArray("E00401003A2B4C5D\r\n"); });
+    AnsweringDevice device(h, [](const QByteArray&) { return QByteArray("E00401003A2B4C5D\r\n"); });
 
     clickOnItsPage(h, QStringLiteral("ReadId"));
     h.fakes.clock.runFor(2000);
@@ -68,7 +68,7 @@ void OnlineIdentificationTest::continuousReadingRepeatsReadIdAfterHalfASecond()
     WindowHarness h;
     openPages(h);
     const qint64 answerDelay = 20;
-    ScriptedDevice device(h, freshIdentifiers(), answerDelay);
+    AnsweringDevice device(h, freshIdentifiers(), answerDelay);
     clickOnItsPage(h, h.form().ReadCont);
     QCOMPARE(checkValue(h.form().ReadCont), 1);
     QVERIFY(device.lines.isEmpty()); // checking the box alone sends nothing
@@ -95,7 +95,7 @@ void OnlineIdentificationTest::uncheckingStopsAfterTheOutstandingReply()
 {
     WindowHarness h;
     openPages(h);
-    ScriptedDevice device(h, freshIdentifiers(), 300);
+    AnsweringDevice device(h, freshIdentifiers(), 300);
     setCheckValue(h.form().ReadCont, 1);
     clickOnItsPage(h, QStringLiteral("ReadId"));
     h.fakes.clock.runFor(1000); // requests at 0 and 800; the second is outstanding
@@ -115,7 +115,7 @@ void OnlineIdentificationTest::aScanWithContinuousReadingGoesOnWithReadId()
 {
     WindowHarness h;
     openPages(h);
-    ScriptedDevice device(h, [](const QByteArray& line) {
+    AnsweringDevice device(h, [](const QByteArray& line) {
         return line == "SCAN" ? QByteArray("4006381333931\r\n") : QByteArray();
     });
     setCheckValue(h.form().ReadCont, 1);

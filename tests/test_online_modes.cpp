@@ -73,7 +73,7 @@ void OnlineModesTest::aRegisterReadTakesOverContinuousReading()
     Form1& f = h.form();
     setListIndex(f.BCRegister, 0);
     setCheckValue(f.ReadCont, 1);
-    ScriptedDevice device(h, [](const QByteArray& line) {
+    AnsweringDevice device(h, [](const QByteArray& line) {
         return line.startsWith("BARCODE") ? QByteArray("001:1\r\n") : QByteArray("ID1\r\n");
     });
 

@@ -55,15 +55,15 @@ inline void clickOnItsPage(WindowHarness& h, const QString& buttonName)
 // A device that answers each complete command line after a delay in
 // virtual time, and remembers when each line came and what the output box
 // showed at that moment.
-struct ScriptedDevice {
+struct AnsweringDevice {
     using Answer = std::function<QByteArray(const QByteArray& line)>;
 
-    ScriptedDevice(WindowHarness& h, Answer answer, qint64 delayMs = 20)
+    AnsweringDevice(WindowHarness& h, Answer answer, qint64 delayMs = 20)
         : h(h), answer(std::move(answer)), delayMs(delayMs)
     {
         h.fakes.port.setDevice([this](const QByteArray& bytes) { take(bytes); });
     }
-    ~ScriptedDevice() { h.fakes.port.setDevice({}); }
+    ~AnsweringDevice() { h.fakes.port.setDevice({}); }
 
     QList<QByteArray> lines;
     QList<qint64> lineTimes;
@@ -93,7 +93,7 @@ private:
 };
 
 // Answers every request with a fresh identifier: ID1, ID2, ...
-inline ScriptedDevice::Answer freshIdentifiers()
+inline AnsweringDevice::Answer freshIdentifiers()
 {
     return [count = 0](const QByteArray&) mutable {
         return QByteArray("ID") + QByteArray::number(++count) + "\r\n";
