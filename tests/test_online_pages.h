@@ -35,16 +35,18 @@ inline QAbstractButton* buttonNamed(WindowHarness& h, const QString& name)
 }
 
 // Clicks the tab of the page that holds the widget, then the widget itself.
+inline void clickOnItsPage(Form1& f, QAbstractButton* button)
+{
+    const QList<QFrame*> pages = f.pages();
+    for (int tab = 0; tab < pages.size(); ++tab)
+        if (pages.at(tab)->isAncestorOf(button))
+            QTest::mouseClick(f.Tabulator, Qt::LeftButton, {}, f.Tabulator->tabRect(tab).center());
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+}
+
 inline void clickOnItsPage(WindowHarness& h, QAbstractButton* button)
 {
-    const QList<QFrame*> pages = h.form().pages();
-    int tab = -1;
-    for (int i = 0; i < pages.size(); ++i)
-        if (pages.at(i)->isAncestorOf(button))
-            tab = i;
-    QTabBar* tabs = h.form().Tabulator;
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
-    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    clickOnItsPage(h.form(), button);
 }
 
 inline void clickOnItsPage(WindowHarness& h, const QString& buttonName)
