@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# Tagorix Tool against its simulated device, from a fresh checkout:
+#   1. installs what is missing (Debian 12, as root or with sudo),
+#   2. builds the tool and the simulator (Release),
+#   3. starts the simulator on COM1, paced at 38400 baud with records stored,
+#   4. opens the tool; closing it stops the simulator.
+# Without a display ($DISPLAY empty) the tool runs on a virtual X server for a
+# few seconds and a screenshot of it is saved; the script prints its name.
+#
+# Environment: TAGORIX_DEMO_BUILD (build folder, default build-demo),
+# TAGORIX_DEMO_RECORDS (records stored in the device, default 500),
+# TAGORIX_DEMO_SECONDS (how long the headless run lasts, default 6).
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${TAGORIX_DEMO_BUILD:-$root/build-demo}
+records=${TAGORIX_DEMO_RECORDS:-500}
+seconds=${TAGORIX_DEMO_SECONDS:-6}
+port=1
+
+say() { printf 'demo: %s\n' "$*" >&2; }
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"
+    elif command -v sudo >/dev/null; then sudo "$@"
+    else say "need root to run: $*"; exit 1
+    fi
+}
+
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+
+install_missing() {
+    local missing=()
+    for package in "$@"; do
+        installed "$package" || missing+=("$package")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        say "installing ${missing[*]}"
+        as_root apt-get update -qq
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    fi
+}
+
+headless=false
+[ -z "${DISPLAY:-}" ] && headless=true
+
+packages=(qt6-base-dev qt6-serialport-dev cmake ninja-build g++)
+$headless && packages+=(xvfb xauth)
+# The screenshot is taken with ImageMagick's import.
+$headless && ! command -v import >/dev/null && packages+=(imagemagick)
+install_missing "${packages[@]}"
+
+say "building in $build"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAGORIX_TESTS=OFF -DTAGORIX_BENCH=OFF >/dev/null
+ninja -C "$build" -j2 tagorix-tool tagorix-sim
+
+sim_pid=''
+xvfb_pid=''
+tool_pid=''
+sim_out=$(mktemp)
+stop() { # pid signal
+    if [ -n "$1" ] && kill -0 "$1" 2>/dev/null; then
+        kill "-$2" "$1" 2>/dev/null || true
+        wait "$1" 2>/dev/null || true
+    fi
+}
+stop_all() {
+    stop "$tool_pid" TERM
+    # SIGINT lets the simulator put the port mapping back as it was.
+    stop "$sim_pid" INT
+    stop "$xvfb_pid" TERM
+    rm -f "$sim_out"
+}
+trap stop_all EXIT
+trap 'exit 130' INT TERM
+
+"$build/sim/tagorix-sim" --port "$port" --baud 38400 --records "$records" >"$sim_out" &
+sim_pid=$!
+for _ in $(seq 50); do
+    [ -s "$sim_out" ] && break
+    sleep 0.1
+done
+device=$(head -n 1 "$sim_out")
+[ -n "$device" ] || { say "the simulator did not start"; exit 1; }
+say "simulated device on $device, mapped to COM$port; choose COM$port and press Connect"
+
+if ! $headless; then
+    "$build/src/tagorix-tool" &
+    tool_pid=$!
+    wait "$tool_pid" || true
+    tool_pid=''
+    say "tool closed; simulator stopped"
+    exit 0
+fi
+
+# No display: a virtual one, on the first free number from 99 up.
+number=99
+while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
+Xvfb ":$number" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do
+    [ -e "/tmp/.X11-unix/X$number" ] && break
+    sleep 0.1
+done
+export DISPLAY=":$number"
+
+"$build/src/tagorix-tool" &
+tool_pid=$!
+say "tool running on the virtual display $DISPLAY for $seconds s"
+sleep "$seconds"
+
+screenshot="$build/tagorix-demo.png"
+import -window "Tagorix Tool V1.32 Quenfo" "$screenshot" 2>/dev/null || import -window root "$screenshot"
+say "screenshot saved"
+printf '%s\n' "$screenshot"
