@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Tagorix Tool against its simulated device, from a fresh checkout:
-#   1. installs what is missing (Debian 12, as root or with sudo),
+#   1. installs what is missing (scripts/install-deps.sh),
 #   2. builds the tool and the simulator (Release),
 #   3. starts the simulator on COM1, paced at 38400 baud with records stored,
 #   4. opens the tool; closing it stops the simulator.
@@ -20,35 +20,13 @@ port=1
 
 say() { printf 'demo: %s\n' "$*" >&2; }
 
-as_root() {
-    if [ "$(id -u)" -eq 0 ]; then "$@"
-    elif command -v sudo >/dev/null; then sudo "$@"
-    else say "need root to run: $*"; exit 1
-    fi
-}
-
-installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
-
-install_missing() {
-    local missing=()
-    for package in "$@"; do
-        installed "$package" || missing+=("$package")
-    done
-    if [ ${#missing[@]} -gt 0 ]; then
-        say "installing ${missing[*]}"
-        as_root apt-get update -qq
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
-    fi
-}
-
 headless=false
 [ -z "${DISPLAY:-}" ] && headless=true
 
-packages=(qt6-base-dev qt6-serialport-dev cmake ninja-build g++)
-$headless && packages+=(xvfb xauth)
-# The screenshot is taken with ImageMagick's import.
-$headless && ! command -v import >/dev/null && packages+=(imagemagick)
-install_missing "${packages[@]}"
+# The screenshot of a headless run is taken with ImageMagick's import.
+extra=()
+$headless && ! command -v import >/dev/null && extra+=(imagemagick)
+"$root/scripts/install-deps.sh" "${extra[@]}"
 
 say "building in $build"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAGORIX_TESTS=OFF -DTAGORIX_BENCH=OFF >/dev/null
