@@ -5,7 +5,8 @@
 #   3. starts the simulator on COM1, paced at 38400 baud with records stored,
 #   4. opens the tool; closing it stops the simulator.
 # Without a display ($DISPLAY empty) the tool runs on a virtual X server for a
-# few seconds and a screenshot of it is saved; the script prints its name.
+# few seconds, Connect is pressed, and a screenshot of the window is saved;
+# the script prints its name.
 #
 # Environment: TAGORIX_DEMO_BUILD (build folder, default build-demo),
 # TAGORIX_DEMO_RECORDS (records stored in the device, default 500),
@@ -23,14 +24,16 @@ say() { printf 'demo: %s\n' "$*" >&2; }
 headless=false
 [ -z "${DISPLAY:-}" ] && headless=true
 
-# The screenshot of a headless run is taken with ImageMagick's import.
+# A headless run presses Connect with xdotool and takes its screenshot with
+# ImageMagick's import.
 extra=()
 $headless && ! command -v import >/dev/null && extra+=(imagemagick)
-"$root/scripts/install-deps.sh" "${extra[@]}"
+$headless && ! command -v xdotool >/dev/null && extra+=(xdotool)
+"$root/scripts/install-deps.sh" "${extra[@]}" >&2
 
 say "building in $build"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAGORIX_TESTS=OFF -DTAGORIX_BENCH=OFF >/dev/null
-ninja -C "$build" -j2 tagorix-tool tagorix-sim
+ninja -C "$build" -j2 tagorix-tool tagorix-sim >&2
 
 sim_pid=''
 xvfb_pid=''
@@ -84,8 +87,12 @@ export DISPLAY=":$number"
 
 "$build/src/tagorix-tool" &
 tool_pid=$!
-say "tool running on the virtual display $DISPLAY for $seconds s"
-sleep "$seconds"
+say "tool running on the virtual display $DISPLAY for $seconds s; pressing Connect"
+sleep 2
+window=$(xdotool search --sync --limit 1 --name 'Tagorix Tool V1.32' 2>/dev/null || true)
+# The Connect button, in the window's own coordinates.
+[ -n "$window" ] && xdotool mousemove --window "$window" 140 19 click 1
+sleep "$((seconds > 2 ? seconds - 2 : 1))"
 
 screenshot="$build/tagorix-demo.png"
 import -window "Tagorix Tool V1.32 Quenfo" "$screenshot" 2>/dev/null || import -window root "$screenshot"
