@@ -54,6 +54,10 @@ void MainWindow::composePages()
 {
     // Each page's handling, e.g.:
     //   identification = std::make_unique<Identification>(deviceLink);
+    filePaths = std::make_unique<FilePaths>(deviceLink);
+    statistics = std::make_unique<Statistics>(deviceLink);
+    recordReadout = std::make_unique<RecordReadout>(deviceLink);
+    customCodes = std::make_unique<CustomCodes>(deviceLink);
 }
 
 void MainWindow::Form_Load()

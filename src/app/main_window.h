@@ -1,5 +1,9 @@
 #pragma once
 
+#include "exchange/custom_codes.h"
+#include "exchange/file_paths.h"
+#include "exchange/record_readout.h"
+#include "exchange/statistics.h"
 #include "form/form1.h"
 #include "link/device_link.h"
 
@@ -40,4 +44,8 @@ private:
     // connection, readBack, configCommands, identification, blockAccess,
     // deviceControls, scannerRegisters, filePaths, statistics, recordReadout,
     // customCodes: one std::unique_ptr member each.
+    std::unique_ptr<FilePaths> filePaths;
+    std::unique_ptr<Statistics> statistics;
+    std::unique_ptr<RecordReadout> recordReadout;
+    std::unique_ptr<CustomCodes> customCodes;
 };
