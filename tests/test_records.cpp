@@ -45,8 +45,8 @@ private slots:
     void noRecordsLeavesAnEmptyFile();
     void eachLineIsOnDiskOnceHandled();
     void emptyLinesAreNeitherWrittenNorCounted();
-    void commaWithinTheFirstFiveCharactersIsWrittenAndCounted();
-    void bytesAreWrittenAsReceived();
+    void everyRecordReachesTheFile_data();
+    void everyRecordReachesTheFile();
 
     void countWaitEndsAsSoonAsTheReplyIsHandled();
     void countWaitGivesUpAfter51StepsOf50ms_data();
@@ -168,24 +168,27 @@ void TestRecords::emptyLinesAreNeitherWrittenNorCounted()
     QVERIFY(page.messages().isEmpty());
 }
 
-void TestRecords::commaWithinTheFirstFiveCharactersIsWrittenAndCounted()
+void TestRecords::everyRecordReachesTheFile_data()
 {
-    ExchangePage page;
-    holdRecords(page, {"1,2|3", "ab,|01.02.2024,10:15"});
-    startReadout(page);
-    page.h.fakes.clock.runFor(100);
-    QCOMPARE(page.fileBytes("records.csv"), QByteArray("1,2;3\r\nab,;01.02.2024,10:15\r\n"));
-    QCOMPARE(page.messages(), QStringList{"Transfer of records finished."});
+    QTest::addColumn<QList<QByteArray>>("records");
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("comma within the first five characters")
+        << QList<QByteArray>{"1,2|3", "ab,|01.02.2024,10:15"} << QByteArray("1,2;3\r\nab,;01.02.2024,10:15\r\n");
+    QTest::newRow("bytes as received")
+        << QList<QByteArray>{"M\xFC\x6Cler|\xE9t\xE9|\x01\x7F\xFF", "tab\there|\"quoted\""}
+        << QByteArray("M\xFC\x6Cler;\xE9t\xE9;\x01\x7F\xFF\r\ntab\there;\"quoted\"\r\n");
 }
 
-void TestRecords::bytesAreWrittenAsReceived()
+void TestRecords::everyRecordReachesTheFile()
 {
+    QFETCH(QList<QByteArray>, records);
+    QFETCH(QByteArray, file);
     ExchangePage page;
-    holdRecords(page, {QByteArray("M\xFC\x6Cler|\xE9t\xE9|\x01\x7F\xFF"), QByteArray("tab\there|\"quoted\"")});
+    holdRecords(page, records);
     startReadout(page);
     page.h.fakes.clock.runFor(100);
-    QCOMPARE(page.fileBytes("records.csv"),
-             QByteArray("M\xFC\x6Cler;\xE9t\xE9;\x01\x7F\xFF\r\ntab\there;\"quoted\"\r\n"));
+    QCOMPARE(page.fileBytes("records.csv"), file);
+    QCOMPARE(page.messages(), QStringList{"Transfer of records finished."});
 }
 
 void TestRecords::countWaitEndsAsSoonAsTheReplyIsHandled()
