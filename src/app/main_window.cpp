@@ -9,6 +9,8 @@
 #include "platform/platform.h"
 
 #include <QCloseEvent>
+#include <QIcon>
+#include <QPixmap>
 
 namespace {
 const QString configSection = QStringLiteral("Config");
@@ -41,10 +43,14 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildControls()
 {
+    // The pictures live in this static library; make sure they are linked in.
+    Q_INIT_RESOURCE(app);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tagorix Tool V1.32 Quenfo"));
     setFixedSize(529, 473);
+    setWindowIcon(QIcon(QStringLiteral(":/tagorix/icon.png")));
     buildWindowControls(this, f);
+    f.Picture1->setPixmap(QPixmap(QStringLiteral(":/tagorix/logo.png")));
     for (QFrame* page : f.pages())
         page->setEnabled(false);
     connect(f.Tabulator, &QTabBar::currentChanged, this, [this] { Tabulator_Click(); });

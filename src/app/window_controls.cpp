@@ -177,13 +177,13 @@ void buildExchangePage(Form1& f)
         return button(p, name, caption, {8, row(n), 150, 25});
     };
     f.LeseErfassungen = action("LeseErfassungen", QStringLiteral("Read out records"), 1);
-    f.Label10 = label(p, "Label10", QStringLiteral("save in:"), {168, row(1) + 4, 58, 17});
-    f.PfadSpeichern = textBox(p, "PfadSpeichern", {228, row(1) + 2, 252, 21});
+    f.Label10 = label(p, "Label10", QStringLiteral("save in:"), {166, row(1) + 4, 66, 17});
+    f.PfadSpeichern = textBox(p, "PfadSpeichern", {234, row(1) + 2, 246, 21});
     f.PfadSpeichernWaehlen = button(p, "PfadSpeichernWaehlen", QStringLiteral("..."), {484, row(1) + 1, 27, 23});
     f.LoescheErfassungen = action("LoescheErfassungen", QStringLiteral("Erase records"), 2);
     f.GeneriereDaten = action("GeneriereDaten", QStringLiteral("Load custom codes"), 3);
-    f.Label11 = label(p, "Label11", QStringLiteral("read from:"), {168, row(3) + 4, 58, 17});
-    f.PfadLaden = textBox(p, "PfadLaden", {228, row(3) + 2, 252, 21});
+    f.Label11 = label(p, "Label11", QStringLiteral("read from:"), {166, row(3) + 4, 66, 17});
+    f.PfadLaden = textBox(p, "PfadLaden", {234, row(3) + 2, 246, 21});
     f.PfadLadenWaehlen = button(p, "PfadLadenWaehlen", QStringLiteral("..."), {484, row(3) + 1, 27, 23});
     f.LoescheDaten = action("LoescheDaten", QStringLiteral("Erase custom codes"), 4);
     f.LeseDaten = action("LeseDaten", QStringLiteral("Read out custom codes"), 5);

@@ -86,6 +86,8 @@ void ReplyDispatch::handleLines()
 
 void ReplyDispatch::dispatch(const QString& line)
 {
+    if (lineObserver)
+        lineObserver(line);
     const auto handler = handlers.find(form.ReplyMode);
     if (handler != handlers.end())
         handler->second(line);

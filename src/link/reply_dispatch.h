@@ -22,6 +22,8 @@ public:
     ReplyDispatch(Form1& form, Platform& platform);
 
     void registerHandler(int mode, LineHandler handler);
+    // Sees every line just before it is dispatched (tests and fuzzing).
+    void setLineObserver(LineHandler observer) { lineObserver = std::move(observer); }
 
     // The receive event: reads what has arrived and handles every complete line.
     void MSComm1_OnComm();
@@ -37,6 +39,7 @@ private:
     Form1& form;
     Platform& platform;
     std::map<int, LineHandler> handlers;
+    LineHandler lineObserver;
     bool skippingLongLine = false;
     int droppedLines = 0;
 };

@@ -1,7 +1,7 @@
 #include "platform/qt_settings_store.h"
 
 QtSettingsStore::QtSettingsStore()
-    : settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tagorix"), QStringLiteral("Tagorix"))
+    : settings(QStringLiteral("Tagorix"), QStringLiteral("Tagorix"))
 {
 }
 

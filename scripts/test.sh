@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the warnings-as-errors build, the same tests
+# under AddressSanitizer and UndefinedBehaviorSanitizer, and a short fuzzing
+# run of the receive path. Installs what is missing first.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+
+jobs=2
+run_suite() {
+  local dir=$1; shift
+  cmake -S . -B "$dir" -G Ninja "$@" > "$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; return 1; }
+  ninja -C "$dir" -j"$jobs"
+  ctest --test-dir "$dir" -j"$jobs" --output-on-failure --timeout 600
+}
+
+echo "== Tests (warnings are errors)"
+run_suite build-ci -DCMAKE_BUILD_TYPE=Debug -DTAGORIX_WERROR=ON
+
+echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DTAGORIX_WERROR=ON -DTAGORIX_SANITIZE=ON -DTAGORIX_BENCH=OFF
+
+echo "== Fuzzing the receive path"
+scripts/fuzz.sh "${FUZZ_RUNS:-1000000}"

@@ -1,0 +1,105 @@
+#include "base/failure.h"
+#include "form/controls.h"
+#include "form/output_box.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QProgressBar>
+#include <QTest>
+
+namespace {
+
+int failureNumberOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const Failure& failure) {
+        return failure.number;
+    }
+    return 0;
+}
+
+} // namespace
+
+class ControlsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void listsRejectPositionsOutsideTheirItems()
+    {
+        for (bool editable : {false, true}) {
+            QComboBox list;
+            list.setEditable(editable);
+            list.addItems({"0 - German", "1 - English", "2 - French", "3 - Polski"});
+            setListIndex(&list, 3);
+            QCOMPARE(list.currentText(), QStringLiteral("3 - Polski"));
+            QCOMPARE(failureNumberOf([&] { setListIndex(&list, 4); }), FailureNumber::InvalidPropertyValue);
+            QCOMPARE(failureNumberOf([&] { setListIndex(&list, -2); }), FailureNumber::InvalidPropertyValue);
+            QCOMPARE(list.currentIndex(), 3);
+            setListIndex(&list, -1);
+            QCOMPARE(list.currentIndex(), -1);
+            QVERIFY(list.currentText().isEmpty());
+        }
+    }
+
+    void theBatteryBarTakesZeroToHundredOnly()
+    {
+        QProgressBar bar;
+        bar.setRange(0, 100);
+        setBarValue(&bar, 57);
+        QCOMPARE(bar.value(), 57);
+        setBarValue(&bar, 0);
+        setBarValue(&bar, 100);
+        QCOMPARE(bar.value(), 100);
+        setBarValue(&bar, 42.6);
+        QCOMPARE(bar.value(), 43);
+        for (double bad : {120.0, -1.0, 100.5, std::nan("")})
+            QCOMPARE(failureNumberOf([&] { setBarValue(&bar, bad); }), FailureNumber::InvalidPropertyValue);
+        QCOMPARE(bar.value(), 43);
+    }
+
+    void settingACheckBoxFromCodeRunsItsHandlingOnlyOnAChange()
+    {
+        QCheckBox box;
+        int runs = 0;
+        QObject::connect(&box, &QAbstractButton::toggled, [&] { ++runs; });
+        setCheckValue(&box, 1);
+        QCOMPARE(runs, 1);
+        QCOMPARE(checkValue(&box), 1);
+        setCheckValue(&box, 1);
+        QCOMPARE(runs, 1);
+        setCheckValue(&box, 0);
+        QCOMPARE(runs, 2);
+        QCOMPARE(checkValue(&box), 0);
+        setCheckValue(&box, 0);
+        QCOMPARE(runs, 2);
+    }
+
+    void theOutputBoxShowsWhatRewritingWouldShow()
+    {
+        OutputBox box;
+        box.replaceAndRedraw("connecting...\r\n");
+        box.appendReceived("Ok\r");
+        box.appendReceived("\nTAGTYP:2\r\n");
+        QPlainTextEdit rewritten;
+        rewritten.setPlainText("connecting...\r\nOk\r\nTAGTYP:2\r\n");
+        QCOMPARE(box.toPlainText(), rewritten.toPlainText());
+
+        // After the box was emptied, a leading LF is a line break of its own.
+        box.appendReceived("x\r");
+        box.clearAndRedraw();
+        box.appendReceived("\ny");
+        rewritten.setPlainText("\ny");
+        QCOMPARE(box.toPlainText(), rewritten.toPlainText());
+    }
+
+    void leadingCharactersNeverOverrun()
+    {
+        QCOMPARE(leadingChars("10- ISO14443-A", 2), QStringLiteral("10"));
+        QCOMPARE(leadingChars("5 - Tiris", 2), QStringLiteral("5 "));
+        QCOMPARE(leadingChars("7", 2), QStringLiteral("7"));
+        QCOMPARE(leadingChars("", 3), QString());
+    }
+};
+
+QTEST_MAIN(ControlsTest)
+#include "test_controls.moc"

@@ -1,0 +1,271 @@
+#include "base/failure.h"
+#include "form/controls.h"
+#include "support/window_harness.h"
+
+#include <QTest>
+
+namespace {
+
+QMap<QString, QString> storedPort(const QString& value)
+{
+    return {{QStringLiteral("Config/Port"), value}};
+}
+
+template <class Widget>
+Widget* child(MainWindow& window, const char* name)
+{
+    auto* widget = window.findChild<Widget*>(QLatin1String(name));
+    if (!widget)
+        qWarning("missing control %s", name);
+    return widget;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void firstRunSelectsCom1WithEmptyPathsAndGreyPages()
+    {
+        WindowHarness h;
+        Form1& f = h.form();
+        QCOMPARE(f.Port->currentText(), QStringLiteral("COM1"));
+        QVERIFY(f.PfadSpeichern->text().isEmpty());
+        QVERIFY(f.PfadLaden->text().isEmpty());
+        for (QFrame* page : f.pages())
+            QVERIFY(!page->isEnabled());
+        QCOMPARE(f.Tabulator->currentIndex(), 0);
+        QCOMPARE(f.ReplyMode, std::int16_t(0));
+        QVERIFY(h.fakes.port.written.isEmpty());
+        QCOMPARE(h.fakes.port.openCount(), 0);
+    }
+
+    void storedPortPosition_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("position");
+        QTest::newRow("COM8") << " 7" << 7;
+        QTest::newRow("COM16") << " 15" << 15;
+        QTest::newRow("16 is out of range") << "16" << 0;
+        QTest::newRow("99 is out of range") << " 99" << 0;
+        QTest::newRow("no selection") << "-1" << -1;
+        QTest::newRow("below -1") << "-5" << 0;
+        QTest::newRow("not a number") << "COM3" << 0;
+        QTest::newRow("empty") << "" << 0;
+        QTest::newRow("too large for 16 bits") << "70000" << 0;
+    }
+    void storedPortPosition()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, position);
+        WindowHarness h(storedPort(stored));
+        QCOMPARE(h.form().Port->currentIndex(), position);
+        if (position == -1)
+            QVERIFY(h.form().Port->currentText().isEmpty());
+    }
+
+    void pathsAreRestored()
+    {
+        WindowHarness h({{"Config/SavePath", "/tmp/records.csv"}, {"Config/LoadPath", "C:\\codes.csv"}});
+        QCOMPARE(h.form().PfadSpeichern->text(), QStringLiteral("/tmp/records.csv"));
+        QCOMPARE(h.form().PfadLaden->text(), QStringLiteral("C:\\codes.csv"));
+    }
+
+    void closingSavesTheSettingsInTheirStoredForm()
+    {
+        WindowHarness h;
+        h.form().PfadSpeichern->setText(QStringLiteral("out.csv"));
+        h.window->close();
+        QCOMPARE(h.fakes.settings.values.value("Config/Port"), QStringLiteral(" 0"));
+        QCOMPARE(h.fakes.settings.values.value("Config/SavePath"), QStringLiteral("out.csv"));
+        QCOMPARE(h.fakes.settings.values.value("Config/LoadPath"), QString());
+        QVERIFY(h.fakes.settings.values.contains("Config/LoadPath"));
+        QVERIFY(h.fakes.port.written.isEmpty());
+
+        WindowHarness next(h.fakes.settings.values);
+        QCOMPARE(next.form().Port->currentText(), QStringLiteral("COM1"));
+        QCOMPARE(next.form().PfadSpeichern->text(), QStringLiteral("out.csv"));
+    }
+
+    void closingWithoutSelectionStoresMinusOne()
+    {
+        WindowHarness h(storedPort("-1"));
+        h.window->close();
+        QCOMPARE(h.fakes.settings.values.value("Config/Port"), QStringLiteral("-1"));
+    }
+
+    void closingWhileConnectedSaysGoodbyeOnceThenCloses()
+    {
+        WindowHarness h;
+        h.fakes.port.open(1);
+        h.form().ExchangeFile.openForWriting(QDir::temp().filePath("tagorix-unload-test.csv"));
+        h.window->close();
+        h.window->Form_Unload(); // a second unload does nothing more
+        QCOMPARE(h.fakes.port.writes, QList<QByteArray>{"DISCONNECT\r"});
+        QVERIFY(!h.fakes.port.isOpen());
+        QVERIFY(!h.form().ExchangeFile.isOpen());
+        QCOMPARE(h.fakes.settings.values.value("Config/Port"), QStringLiteral(" 0"));
+    }
+
+    void aFailingGoodbyeStillSavesTheSettings()
+    {
+        WindowHarness h;
+        h.fakes.port.open(1);
+        h.fakes.port.failNextWrite(Failure(8015, "gone"));
+        h.form().PfadLaden->setText("codes.csv");
+        h.window->close();
+        QVERIFY(!h.fakes.port.isOpen());
+        QCOMPARE(h.fakes.settings.values.value("Config/LoadPath"), QStringLiteral("codes.csv"));
+    }
+
+    void tabsBringTheirPageToTheFront()
+    {
+        WindowHarness h;
+        h.window->show();
+        Form1& f = h.form();
+        QCOMPARE(f.Tabulator->count(), 5);
+        const QStringList captions{"Online", "Control", "Configuration", "Barcode", "Data exchange"};
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(f.Tabulator->tabText(i), captions.at(i));
+
+        auto visiblePage = [&] {
+            const QPoint centre = f.FrameOnline->geometry().center();
+            QWidget* top = h.window->childAt(centre);
+            while (top && !f.pages().contains(qobject_cast<QFrame*>(top)))
+                top = top->parentWidget();
+            return top;
+        };
+        QCOMPARE(visiblePage(), f.FrameOnline);
+        QTest::mouseClick(f.Tabulator, Qt::LeftButton, {}, f.Tabulator->tabRect(2).center());
+        QCOMPARE(visiblePage(), f.FrameConfig);
+        QTest::mouseClick(f.Tabulator, Qt::LeftButton, {}, f.Tabulator->tabRect(1).center());
+        QCOMPARE(visiblePage(), f.FrameControls);
+        QTest::mouseClick(f.Tabulator, Qt::LeftButton, {}, f.Tabulator->tabRect(1).center());
+        QCOMPARE(visiblePage(), f.FrameControls);
+        QTest::mouseClick(f.Tabulator, Qt::LeftButton, {}, f.Tabulator->tabRect(4).center());
+        QCOMPARE(visiblePage(), f.FrameUebertragen);
+        QVERIFY(!f.FrameUebertragen->isEnabled());
+        QCOMPARE(f.ReplyMode, std::int16_t(0));
+    }
+
+    void everyControlExistsWithItsCaptionAndContent()
+    {
+        WindowHarness h;
+        MainWindow& w = *h.window;
+        QCOMPARE(w.windowTitle(), QStringLiteral("Tagorix Tool V1.32 Quenfo"));
+        QCOMPARE(w.size(), QSize(529, 473));
+        QVERIFY(!w.windowIcon().isNull());
+
+        const QList<QPair<const char*, QString>> buttons{
+            {"Connect", "Connect"}, {"ReadId", "Read ID"}, {"Scan", "Scan barcode"},
+            {"ReadBlock", "Read text block"}, {"WriteBlock", "Write text block"}, {"ReadBlockHex", "Read Hex"},
+            {"WriteBlockHex", "Write Hex"}, {"Buzzer", "Buzzer"}, {"Keyboard", "Keyboard"},
+            {"CLS", "Clear Display"}, {"Display", "Show text"}, {"SetzeZeit", "Set time"},
+            {"TagSetzen", "Set tag type"}, {"OfftimeSetzen", "Set switch off time"},
+            {"ReadtimeoutSetzen", "Set timeout"}, {"FdxcodeSetzen", "Set FDX code"},
+            {"EnBeeperSetzen", "Set enable buzzer"}, {"BetriebsartSetzen", "Set mode"},
+            {"SpracheSetzen", "Set language"}, {"MenuSetzen", "Set menu"}, {"BCLesen", "Read"},
+            {"BCSetzen", "Write"}, {"LeseErfassungen", "Read out records"},
+            {"PfadSpeichernWaehlen", "..."}, {"LoescheErfassungen", "Erase records"},
+            {"GeneriereDaten", "Load custom codes"}, {"PfadLadenWaehlen", "..."},
+            {"LoescheDaten", "Erase custom codes"}, {"LeseDaten", "Read out custom codes"},
+            {"Statistik", "Statistic"},
+            // check boxes
+            {"ReadCont", "read continously"}, {"KeyA", "Key A"}, {"KeyB", "Key B"},
+            {"Check_Offtime", "off"}, {"EnBeeper", "Enable buzzer "},
+            {"MENU_F1", "F1 function"}, {"MENU_F5", "F5 function"}, {"MENU_F8", "F8 function"},
+        };
+        for (const auto& [name, caption] : buttons) {
+            auto* button = child<QAbstractButton>(w, name);
+            QVERIFY2(button, name);
+            QCOMPARE(button->text(), caption);
+            QVERIFY2(!button->isChecked(), name);
+        }
+
+        const QList<QPair<const char*, QString>> labels{
+            {"Label14", "Power:"}, {"Label8", "}"}, {"Label5", "}"}, {"Label4", "Content:"},
+            {"Label2", "from"}, {"Label3", "to"}, {"Label13", "Key:"}, {"Label1", "PC-Time:"},
+            {"Text_TagTyp", "Transponder:"}, {"Text_Offtime", "Switch off time:"}, {"Label9", "s"},
+            {"Text_Readtimeout", "read timeout:"}, {"Label12", "x 50ms"}, {"Text_FdxCode", "FDX Code:"},
+            {"Label15", "Mode:"}, {"Label16", "Language:"}, {"Label6", "Register:"}, {"Label7", "Value:"},
+            {"Label10", "save in:"}, {"Label11", "read from:"},
+        };
+        for (const auto& [name, caption] : labels) {
+            auto* label = child<QLabel>(w, name);
+            QVERIFY2(label, name);
+            QCOMPARE(label->text(), caption);
+        }
+
+        const QList<QPair<const char*, QString>> textBoxes{
+            {"Zeile", ""}, {"IDAnzeige", ""}, {"WriteData", ""}, {"BlockAdress", ""}, {"BlockEndAdress", ""},
+            {"Key", "7D2B40C95E18"}, {"DisplayText", ""}, {"Zeit", ""}, {"Offtime", ""}, {"Readtimeout", ""},
+            {"BCWert", ""}, {"PfadSpeichern", ""}, {"PfadLaden", ""}, {"OutStatistik", ""},
+        };
+        for (const auto& [name, content] : textBoxes) {
+            auto* box = child<QLineEdit>(w, name);
+            QVERIFY2(box, name);
+            QCOMPARE(box->text(), content);
+        }
+
+        Form1& f = h.form();
+        QVERIFY(f.Zeile->isHidden());
+        QCOMPARE(f.WriteData->toolTip(), QStringLiteral("Daten als Text"));
+        QCOMPARE(f.Label8->font().family(), QStringLiteral("Times New Roman"));
+        QCOMPARE(f.Label8->font().pointSize(), 36);
+        QCOMPARE(f.Label5->font().pointSize(), 48);
+        QCOMPARE(f.Ausgabe->font().family(), QStringLiteral("Courier"));
+        QCOMPARE(f.Ausgabe->font().pointSizeF(), 9.75);
+        QVERIFY(f.Ausgabe->isReadOnly());
+        QVERIFY(f.Ausgabe->toPlainText().isEmpty());
+        QCOMPARE(f.Frame1->title(), QStringLiteral("Menu config"));
+        QVERIFY(f.Connect->isCheckable());
+        QCOMPARE(f.akku->minimum(), 0);
+        QCOMPARE(f.akku->maximum(), 100);
+        QCOMPARE(f.akku->value(), 0);
+        QCOMPARE(f.Picture1->pixmap().size(), QSize(200, 36));
+
+        QVERIFY(!f.Port->isEditable());
+        QVERIFY(!f.Tagtyp->isEditable());
+        for (QComboBox* editable : {f.Betriebsart, f.FDXCode, f.Sprache, f.DisplayZeile, f.BCRegister})
+            QVERIFY(editable->isEditable());
+        for (QComboBox* empty : {f.Betriebsart, f.FDXCode, f.Sprache, f.Tagtyp, f.BCRegister})
+            QVERIFY2(empty->currentText().isEmpty(), qPrintable(empty->objectName()));
+        QCOMPARE(f.DisplayZeile->currentText(), QStringLiteral("1"));
+
+        // Every control sits on its page and inside the window.
+        const QList<QPair<QFrame*, QList<QWidget*>>> pages{
+            {f.FrameOnline, {f.ReadId, f.Scan, f.IDAnzeige, f.ReadCont, f.WriteData, f.Key, f.KeyA, f.KeyB}},
+            {f.FrameControls, {f.Buzzer, f.Keyboard, f.CLS, f.Display, f.DisplayZeile, f.DisplayText}},
+            {f.FrameConfig, {f.Zeit, f.Tagtyp, f.Offtime, f.Check_Offtime, f.MENU_F1, f.MENU_F8, f.MenuSetzen}},
+            {f.FrameBarcode, {f.BCRegister, f.BCWert, f.BCLesen, f.BCSetzen}},
+            {f.FrameUebertragen, {f.LeseErfassungen, f.PfadSpeichern, f.PfadLaden, f.Statistik, f.OutStatistik}},
+        };
+        for (const auto& [page, controls] : pages) {
+            QCOMPARE(page->geometry(), f.FrameOnline->geometry());
+            for (QWidget* control : controls) {
+                QCOMPARE(control->parentWidget(), page);
+                QVERIFY2(page->rect().contains(control->geometry()), qPrintable(control->objectName()));
+            }
+        }
+        for (QWidget* top : {static_cast<QWidget*>(f.Port), static_cast<QWidget*>(f.Connect),
+                             static_cast<QWidget*>(f.akku), static_cast<QWidget*>(f.Picture1),
+                             static_cast<QWidget*>(f.Ausgabe), static_cast<QWidget*>(f.Tabulator)})
+            QVERIFY2(w.rect().contains(top->geometry()), qPrintable(top->objectName()));
+    }
+
+    void menuKeysSixToEightCanNeverBeTicked()
+    {
+        WindowHarness h;
+        Form1& f = h.form();
+        for (QFrame* page : f.pages())
+            page->setEnabled(true);
+        for (QCheckBox* box : {f.MENU_F6, f.MENU_F7, f.MENU_F8}) {
+            QVERIFY(!box->isEnabled());
+            QTest::mouseClick(box, Qt::LeftButton);
+            QVERIFY(!box->isChecked());
+        }
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "test_main_window.moc"

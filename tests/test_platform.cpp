@@ -1,0 +1,227 @@
+#include "base/failure.h"
+#include "link/command_line.h"
+#include "platform/fake/fake_platform.h"
+#include "platform/port_names.h"
+#include "platform/qt_dialogs.h"
+#include "platform/qt_settings_store.h"
+#include "platform/sequential_file.h"
+
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+int failureNumberOf(const std::function<void()>& action, QString* description = nullptr)
+{
+    try {
+        action();
+    } catch (const Failure& failure) {
+        if (description)
+            *description = failure.description;
+        return failure.number;
+    }
+    return 0;
+}
+
+} // namespace
+
+class PlatformTest : public QObject {
+    Q_OBJECT
+private slots:
+    void writtenLinesEndWithCrLfAndAreOnDiskAtOnce()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("records.csv");
+        writeBytes(path, "old content that must go\r\n");
+        SequentialFile file;
+        file.openForWriting(path);
+        QCOMPARE(fileBytes(path), QByteArray());
+        file.writeLine("1;2;3");
+        QCOMPARE(fileBytes(path), QByteArray("1;2;3\r\n"));
+        QByteArray high;
+        for (int c = 0x80; c <= 0xFF; ++c)
+            high += char(c);
+        file.writeLine(high);
+        file.writeLine("");
+        QCOMPARE(fileBytes(path), QByteArray("1;2;3\r\n") + high + "\r\n\r\n");
+        file.close();
+        file.close(); // harmless
+    }
+
+    void readingEndsALineAtCrLfCrOrLf()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("codes.csv");
+        writeBytes(path, "a;b\r\nc\rd\ne\r\n\r\n\nlast");
+        SequentialFile file;
+        file.openForReading(path);
+        QList<QByteArray> lines;
+        while (!file.atEnd())
+            lines << file.readLine();
+        QCOMPARE(lines, QList<QByteArray>({"a;b", "c", "d", "e", "", "", "last"}));
+    }
+
+    void aFinalLineEndAddsNoEmptyLine()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("codes.csv");
+        writeBytes(path, "x\r\n");
+        SequentialFile file;
+        file.openForReading(path);
+        QCOMPARE(file.readLine(), QByteArray("x"));
+        QVERIFY(file.atEnd());
+    }
+
+    void openFailuresNameTheProblemAndThePath()
+    {
+        QTemporaryDir dir;
+        SequentialFile file;
+        QString text;
+        const QString missingFolder = dir.filePath("no/such/folder/records.csv");
+        QCOMPARE(failureNumberOf([&] { file.openForWriting(missingFolder); }, &text), FailureNumber::PathNotFound);
+        QVERIFY(text.contains(missingFolder));
+        QCOMPARE(failureNumberOf([&] { file.openForReading(dir.filePath("missing.csv")); }, &text),
+                 FailureNumber::FileNotFound);
+        QVERIFY(text.contains("missing.csv"));
+        QCOMPARE(failureNumberOf([&] { file.openForWriting(QString()); }), FailureNumber::BadFileName);
+        QCOMPARE(failureNumberOf([&] { file.openForWriting(dir.path()); }), FailureNumber::FileAccessError);
+        QVERIFY(!file.isOpen());
+        QCOMPARE(failureNumberOf([&] { file.writeLine("x"); }), FailureNumber::BadFileName);
+    }
+
+    void aFullDiskIsReportedOnTheLineThatDidNotFit()
+    {
+        if (!QFile::exists("/dev/full"))
+            QSKIP("no /dev/full here");
+        SequentialFile file;
+        file.openForWriting("/dev/full");
+        QString text;
+        QCOMPARE(failureNumberOf([&] { file.writeLine("record"); }, &text), FailureNumber::DiskFull);
+        QVERIFY(text.contains("/dev/full"));
+    }
+
+    void settingsKeepLeadingBlanksAndEmptyTexts()
+    {
+        // Each test program runs with its own XDG_CONFIG_HOME.
+        const QString expected = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                                 + "/Tagorix/Tagorix.conf";
+        {
+            QtSettingsStore store;
+            store.save("Config", "Port", " 0");
+            store.save("Config", "SavePath", "");
+            store.save("Config", "LoadPath", "/home/user/my codes;1.csv");
+            store.save("Ports", "COM7", "/dev/pts/9");
+        }
+        QVERIFY2(QFile::exists(expected), qPrintable(expected));
+        QtSettingsStore store;
+        QCOMPARE(store.get("Config", "Port", "x"), QStringLiteral(" 0"));
+        QCOMPARE(store.get("Config", "SavePath", "x"), QString());
+        QCOMPARE(store.get("Config", "LoadPath", "x"), QStringLiteral("/home/user/my codes;1.csv"));
+        QCOMPARE(store.get("Config", "Missing", "fallback"), QStringLiteral("fallback"));
+        QCOMPARE(devicePathForPort(7, store), QStringLiteral("/dev/pts/9"));
+    }
+
+    void portsWithoutAnEntryAreTheSerialDevices()
+    {
+        MemorySettingsStore store;
+        QCOMPARE(devicePathForPort(1, store), QStringLiteral("/dev/ttyS0"));
+        QCOMPARE(devicePathForPort(16, store), QStringLiteral("/dev/ttyS15"));
+        store.save("Ports", "COM3", "  /dev/serial/by-id/usb-reader  ");
+        QCOMPARE(devicePathForPort(3, store), QStringLiteral("/dev/serial/by-id/usb-reader"));
+    }
+
+    void fileFiltersBecomeQtFilters()
+    {
+        QCOMPARE(toQtFileFilter("CSV files (*.csv)|*.csv|All files|*.*"),
+                 QStringLiteral("CSV files (*.csv);;All files (*.*)"));
+        QCOMPARE(toQtFileFilter("CSV file (*.csv)|*.csv|All files|*.*"),
+                 QStringLiteral("CSV file (*.csv);;All files (*.*)"));
+    }
+
+    void commandLinesEndWithOneCarriageReturn()
+    {
+        QCOMPARE(commandLine("READID"), QByteArray("READID\r"));
+        QCOMPARE(commandLine(""), QByteArray("\r"));
+        QCOMPARE(commandLine("ENBEEP  1"), QByteArray("ENBEEP  1\r"));
+        QCOMPARE(commandLine(QString::fromLatin1("PUT \xE4\xF6\xFC\xFF")), QByteArray("PUT \xE4\xF6\xFC\xFF\r"));
+    }
+
+    void lineBreaksInsideACommandCannotSplitIt()
+    {
+        QCOMPARE(commandLine("DISPLAY 1 \"two\r\nlines\""), QByteArray("DISPLAY 1 \"two lines\"\r"));
+        QCOMPARE(commandLine("a\rb\nc\n\rd"), QByteArray("a b c  d\r"));
+        QCOMPARE(commandLine("x\r\n\r\ny").count('\r'), 1);
+    }
+
+    void aPauseLetsTheDeviceSendButHandlesNoEvent()
+    {
+        FakePlatform fakes;
+        int received = 0;
+        fakes.port.setReceiveHandler([&] {
+            ++received;
+            fakes.port.readAll();
+        });
+        fakes.port.open(1);
+        fakes.port.deliverLater(100, "Ok\r\n");
+        fakes.clock.pause(500);
+        QCOMPARE(received, 0);
+        QCOMPARE(fakes.clock.elapsedMs(), qint64(500));
+        fakes.clock.doEvents();
+        QCOMPARE(received, 1);
+    }
+
+    void timerTicksEvery500msAndOnceLateAfterABlock()
+    {
+        FakePlatform fakes;
+        QList<qint64> ticks;
+        fakes.clock.startTimer(500, [&] { ticks << fakes.clock.elapsedMs(); });
+        fakes.clock.runFor(1600);
+        QCOMPARE(ticks, QList<qint64>({500, 1000, 1500}));
+        fakes.clock.pause(1800); // blocked: ticks at 2000..3000 are missed
+        fakes.clock.doEvents();
+        QCOMPARE(ticks.size(), 4);
+        QCOMPARE(ticks.last(), qint64(3400));
+        fakes.clock.runFor(200);
+        QCOMPARE(ticks.size(), 5);
+        QCOMPARE(ticks.last(), qint64(3500));
+    }
+
+    void receiveHandlersDoNotNest()
+    {
+        FakePlatform fakes;
+        int depth = 0, deepest = 0, calls = 0;
+        fakes.port.setReceiveHandler([&] {
+            ++calls;
+            deepest = std::max(deepest, ++depth);
+            fakes.port.readAll();
+            fakes.port.deliver("more");
+            if (calls < 3)
+                fakes.clock.doEvents(); // a nested event loop, as under a modal box
+            --depth;
+        });
+        fakes.port.open(1);
+        fakes.port.deliver("first");
+        fakes.clock.doEvents();
+        QCOMPARE(deepest, 1);
+        QVERIFY(calls >= 2);
+    }
+};
+
+QTEST_MAIN(PlatformTest)
+#include "test_platform.moc"
