@@ -45,8 +45,11 @@ void CustomCodes::GeneriereDaten_Click()
             }
             QString data = fromDeviceBytes(bytes);
             data.replace(u';', u'|');
-            form.Ausgabe->replaceAndRedraw(QStringLiteral("Dataset ") + signPosition(linesRead + 1) +
-                                           QStringLiteral(" "));
+            // Drawn with the echo of the answer, which redraws at once, or with
+            // the events the wait processes: a redraw of its own per line
+            // would cost more than the device needs to answer.
+            form.Ausgabe->setPlainText(QStringLiteral("Dataset ") + signPosition(linesRead + 1) +
+                                       QStringLiteral(" "));
             if (uploadLine(data) == Outcome::MemoryFull)
                 return;
             ++linesRead;
