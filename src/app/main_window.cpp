@@ -60,6 +60,9 @@ void MainWindow::composePages()
 {
     // Each page's handling, e.g.:
     //   identification = std::make_unique<Identification>(deviceLink);
+    readBack = std::make_unique<ReadBack>(deviceLink);
+    connection = std::make_unique<Connection>(deviceLink, *readBack);
+    configCommands = std::make_unique<ConfigCommands>(deviceLink);
     filePaths = std::make_unique<FilePaths>(deviceLink);
     statistics = std::make_unique<Statistics>(deviceLink);
     recordReadout = std::make_unique<RecordReadout>(deviceLink);

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "config/config_commands.h"
 #include "exchange/custom_codes.h"
 #include "exchange/file_paths.h"
 #include "exchange/record_readout.h"
 #include "exchange/statistics.h"
 #include "form/form1.h"
+#include "link/connection.h"
 #include "link/device_link.h"
+#include "link/read_back.h"
 
 #include <QWidget>
 #include <memory>
@@ -44,6 +47,9 @@ private:
     // connection, readBack, configCommands, identification, blockAccess,
     // deviceControls, scannerRegisters, filePaths, statistics, recordReadout,
     // customCodes: one std::unique_ptr member each.
+    std::unique_ptr<ReadBack> readBack;
+    std::unique_ptr<Connection> connection;
+    std::unique_ptr<ConfigCommands> configCommands;
     std::unique_ptr<FilePaths> filePaths;
     std::unique_ptr<Statistics> statistics;
     std::unique_ptr<RecordReadout> recordReadout;

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// Points the tool's port COMn at a device path: section "Ports", key "COMn"
+// of the tool's per-user settings. On destruction the entry gets back what
+// it held before, unless something else has changed it meanwhile; nothing
+// else in the settings is touched.
+class PortMapping {
+public:
+    PortMapping(int portNumber, const QString& devicePath);
+    ~PortMapping();
+    PortMapping(const PortMapping&) = delete;
+    PortMapping& operator=(const PortMapping&) = delete;
+
+    static QString key(int portNumber) { return QStringLiteral("COM%1").arg(portNumber); }
+    static QString section() { return QStringLiteral("Ports"); }
+    // The settings file the tool reads.
+    static QString settingsFile();
+
+private:
+    int portNumber;
+    QString devicePath;
+    QString previous;
+};

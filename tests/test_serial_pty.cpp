@@ -1,0 +1,237 @@
+// The tool's real serial layer (QtSerialPort, the receive path of a real
+// window) against the simulated device on a real pseudo-terminal.
+
+#include "app/main_window.h"
+#include "sim/pty_server.h"
+#include "support/sim_session.h"
+
+#include <QEventLoop>
+#include <QProcess>
+#include <QTimer>
+#include <QtTest>
+#include <csignal>
+#include <ctime>
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+namespace {
+
+double processCpuSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+// The idle event loop of the program, for a while of real time.
+void runEventLoop(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// The real window on the real platform, its port pointed at a session's pty.
+struct RealWindow {
+    RealPlatform real;
+    MainWindow window{real.platform};
+
+    Form1& form() { return window.form(); }
+    void send(const QString& command) { window.link().send(command); }
+};
+
+QByteArray allHighBytes()
+{
+    QByteArray bytes;
+    for (int c = 0x80; c <= 0xFF; ++c)
+        bytes += static_cast<char>(c);
+    return bytes;
+}
+
+} // namespace
+
+class SerialPtyTest : public QObject {
+    Q_OBJECT
+private slots:
+    void aSessionAnswersThroughTheReceivePath();
+    void bytesAbove127ComeBackUnchanged();
+    void theToolMayCloseAndReopenThePort();
+    void aDeviceThatGoesAwayIsReportedOnceAndLeavesTheToolIdle();
+    void garbageBeforeTheOpenIsThereButDoesNotDisturbTheFirstReply();
+    void pacedRepliesTakeTheirLineTime();
+    void theSimulatorProgramMapsItsPortAndEndsCleanlyOnSigint();
+};
+
+void SerialPtyTest::aSessionAnswersThroughTheReceivePath()
+{
+    SimSession device;
+    RealWindow tool;
+    tool.real.port.open(device.portNumber());
+    tool.send(QStringLiteral("ONLINE"));
+    QTRY_COMPARE_WITH_TIMEOUT(tool.form().Zeile->text(), QStringLiteral("Ok"), 5000);
+    QCOMPARE(tool.form().Ausgabe->toPlainText().trimmed(), QStringLiteral("Ok"));
+    QVERIFY(device.state().online);
+
+    tool.send(QStringLiteral("AKKU"));
+    QTRY_COMPARE_WITH_TIMEOUT(tool.form().Zeile->text(), QStringLiteral("AKKU:87"), 5000);
+    QCOMPARE(device.state().commandsReceived, (QList<QByteArray>{"ONLINE", "AKKU"}));
+}
+
+void SerialPtyTest::bytesAbove127ComeBackUnchanged()
+{
+    SimSession device;
+    RealWindow tool;
+    tool.real.port.open(device.portNumber());
+    const QByteArray high = allHighBytes();
+    const QString highText = QString::fromLatin1(high);
+
+    tool.send(QStringLiteral("PUT ") + highText);
+    QTRY_COMPARE_WITH_TIMEOUT(tool.form().Zeile->text(), QStringLiteral("Ok"), 5000);
+    tool.send(QStringLiteral("DISPLAY 2 \"") + highText + u'"');
+    tool.send(QStringLiteral("REC"));
+    QTRY_COMPARE_WITH_TIMEOUT(tool.form().Zeile->text(), highText, 5000);
+
+    const DeviceState state = device.state();
+    QCOMPARE(state.customCodes, QList<QByteArray>{high});
+    QCOMPARE(state.display.at(1), high);
+}
+
+void SerialPtyTest::theToolMayCloseAndReopenThePort()
+{
+    SimSession device;
+    RealWindow tool;
+    for (int round = 0; round < 3; ++round) {
+        tool.real.port.open(device.portNumber());
+        tool.form().Zeile->clear();
+        tool.send(QStringLiteral("STA"));
+        QTRY_COMPARE_WITH_TIMEOUT(tool.form().Zeile->text(), QStringLiteral("0|0"), 5000);
+        tool.real.port.close();
+    }
+    QVERIFY(device.isRunning());
+}
+
+void SerialPtyTest::aDeviceThatGoesAwayIsReportedOnceAndLeavesTheToolIdle()
+{
+    SimSession device;
+    RealWindow tool;
+    int losses = 0;
+    tool.real.port.setLostHandler([&losses](const Failure&) { ++losses; });
+    tool.real.port.open(device.portNumber());
+    tool.send(QStringLiteral("ONLINE"));
+    QTRY_COMPARE_WITH_TIMEOUT(tool.form().Zeile->text(), QStringLiteral("Ok"), 5000);
+
+    device.stop();
+    QTRY_COMPARE_WITH_TIMEOUT(losses, 1, 5000);
+    QVERIFY(!tool.real.port.isOpen());
+
+    const double cpuBefore = processCpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    runEventLoop(2000);
+    const double share = (processCpuSeconds() - cpuBefore) / (double(wall.elapsed()) / 1000.0);
+    qInfo("CPU share of the idle tool after the device went away: %.2f %%", share * 100.0);
+    QVERIFY2(share < 0.05, qPrintable(QStringLiteral("CPU share %1").arg(share)));
+    QCOMPARE(losses, 1);
+    QVERIFY_THROWS_EXCEPTION(Failure, tool.send(QStringLiteral("ONLINE")));
+}
+
+void SerialPtyTest::garbageBeforeTheOpenIsThereButDoesNotDisturbTheFirstReply()
+{
+    DeviceOptions noisyStart;
+    noisyStart.garbageBytes = 300;
+
+    // A plain open of the line, without the tool's flush, finds the garbage.
+    {
+        PtyServer server(noisyStart);
+        server.start();
+        const int fd = ::open(server.devicePath().toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        QVERIFY(fd >= 0);
+        QByteArray found;
+        for (int tries = 0; tries < 50 && found.size() < noisyStart.garbageBytes; ++tries) {
+            pollfd p{fd, POLLIN, 0};
+            ::poll(&p, 1, 100);
+            char buffer[512];
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n > 0)
+                found += QByteArray(buffer, n);
+        }
+        ::close(fd);
+        QByteArray expected;
+        server.withModel([&expected](DeviceModel& model) { expected = model.garbage(); });
+        QCOMPARE(found, expected);
+    }
+
+    // The tool's open discards it: the first reply is a clean "Ok".
+    SimSession device(noisyStart);
+    QTest::qWait(100);
+    RealWindow tool;
+    tool.real.port.open(device.portNumber());
+    tool.send(QStringLiteral("ONLINE"));
+    QTRY_COMPARE_WITH_TIMEOUT(tool.form().Zeile->text(), QStringLiteral("Ok"), 5000);
+    QCOMPARE(tool.form().Ausgabe->toPlainText().trimmed(), QStringLiteral("Ok"));
+    QVERIFY(tool.form().RxBuffer.isEmpty());
+}
+
+void SerialPtyTest::pacedRepliesTakeTheirLineTime()
+{
+    DeviceOptions paced;
+    paced.baudRate = 38400;
+    paced.preloadRecords = 20;
+    SimSession device(paced);
+    qsizetype replyBytes = 0;
+    device.withModel([&replyBytes](DeviceModel& model) {
+        for (const QByteArray& record : model.state().records)
+            replyBytes += record.size() + 2;
+    });
+    QByteArray last;
+    device.withModel([&last](DeviceModel& model) { last = model.state().records.constLast(); });
+
+    RealWindow tool;
+    tool.real.port.open(device.portNumber());
+    QElapsedTimer elapsed;
+    elapsed.start();
+    tool.send(QStringLiteral("GET"));
+    QTRY_COMPARE_WITH_TIMEOUT(tool.form().Zeile->text(), QString::fromLatin1(last), 10000);
+    // 3840 bytes a second: the records cannot all be there sooner.
+    const qint64 lineTimeMs = replyBytes * 1000 / 3840;
+    QVERIFY2(elapsed.elapsed() >= lineTimeMs - 15,
+             qPrintable(QStringLiteral("%1 bytes in %2 ms").arg(replyBytes).arg(elapsed.elapsed())));
+}
+
+void SerialPtyTest::theSimulatorProgramMapsItsPortAndEndsCleanlyOnSigint()
+{
+    const int portNumber = 9;
+    QtSettingsStore settings;
+    settings.save(QStringLiteral("Ports"), QStringLiteral("COM9"), QStringLiteral("/dev/ttyUSB5"));
+    settings.save(QStringLiteral("Config"), QStringLiteral("SavePath"), QStringLiteral("/tmp/records.csv"));
+
+    QProcess sim;
+    sim.start(QStringLiteral(TAGORIX_SIM_PROGRAM),
+              {QStringLiteral("--port"), QString::number(portNumber), QStringLiteral("--baud"), QStringLiteral("0"),
+               QStringLiteral("--set"), QStringLiteral("AKKU=57")});
+    QVERIFY(sim.waitForStarted(5000));
+    QTRY_VERIFY_WITH_TIMEOUT(sim.canReadLine(), 5000);
+    const QString path = QString::fromLocal8Bit(sim.readLine()).trimmed();
+    QVERIFY(path.startsWith(QStringLiteral("/dev/pts/")));
+    QCOMPARE(settings.get(QStringLiteral("Ports"), QStringLiteral("COM9"), QString()), path);
+
+    {
+        RealWindow tool;
+        tool.real.port.open(portNumber);
+        tool.send(QStringLiteral("AKKU"));
+        QTRY_COMPARE_WITH_TIMEOUT(tool.form().Zeile->text(), QStringLiteral("AKKU:57"), 5000);
+        tool.real.port.close();
+    }
+
+    ::kill(static_cast<pid_t>(sim.processId()), SIGINT);
+    QVERIFY(sim.waitForFinished(5000));
+    QCOMPARE(sim.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(sim.exitCode(), 0);
+    QCOMPARE(settings.get(QStringLiteral("Ports"), QStringLiteral("COM9"), QString()), QStringLiteral("/dev/ttyUSB5"));
+    QCOMPARE(settings.get(QStringLiteral("Config"), QStringLiteral("SavePath"), QString()),
+             QStringLiteral("/tmp/records.csv"));
+}
+
+QTEST_MAIN(SerialPtyTest)
+#include "test_serial_pty.moc"
