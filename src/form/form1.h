@@ -145,6 +145,9 @@ struct Form1 {
     {
         return {FrameOnline, FrameControls, FrameConfig, FrameBarcode, FrameUebertragen};
     }
+
+    // The menu function keys that the device knows, F1 (value 1) to F5 (value 16).
+    QList<QCheckBox*> menuKeys() const { return {MENU_F1, MENU_F2, MENU_F3, MENU_F4, MENU_F5}; }
 };
 
 // Values of ReplyMode.

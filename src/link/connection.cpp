@@ -1,0 +1,238 @@
+#include "link/connection.h"
+
+#include "base/failure.h"
+#include "base/number_text.h"
+#include "form/controls.h"
+#include "form/form1.h"
+#include "link/device_link.h"
+#include "link/read_back.h"
+#include "platform/platform.h"
+
+#include <QScopedValueRollback>
+
+#include <algorithm>
+
+namespace {
+
+const QString connectCaption = QStringLiteral("Connect");
+const QString connectedCaption = QStringLiteral("Connected");
+
+struct Advice {
+    QStringList causes; // texts of the port's description that point to the cause
+    QString advice;
+};
+
+#ifdef Q_OS_LINUX
+const QString portMapping =
+    QStringLiteral(" A port name can also be given any device in the section [Ports] of the settings file "
+                   "~/.config/Tagorix/Tagorix.conf, for example COM1=/dev/ttyUSB0.");
+#else
+const QString portMapping;
+#endif
+
+QList<Advice> portAdvice()
+{
+    QList<Advice> list;
+#ifdef Q_OS_LINUX
+    list << Advice{{QStringLiteral("Permission denied")},
+                   QStringLiteral("This user account may not use the port. Add it to the group that owns the "
+                                  "device (dialout on Debian, for example: sudo usermod -aG dialout $USER), then "
+                                  "log out and log in again so that the new group takes effect.")};
+#endif
+    list << Advice{{QStringLiteral("No such file or directory"),
+                    QStringLiteral("The system cannot find the file specified")},
+                   QStringLiteral("No device is attached under this port's name. Plug the device in, or choose "
+                                  "the port it is attached to.")
+                       + portMapping};
+    list << Advice{{QStringLiteral("locking the device"), QStringLiteral("Device or resource busy"),
+                    QStringLiteral("Access is denied")},
+                   QStringLiteral("Another program is using this port. Close that program, or choose another "
+                                  "port.")};
+    list << Advice{{QStringLiteral("Inappropriate ioctl for device")},
+                   QStringLiteral("The device under this port's name is not a serial port. Choose another port.")
+                       + portMapping};
+    return list;
+}
+
+} // namespace
+
+QString connectFailureText(const Failure& failure)
+{
+    const auto withAdvice = [&](const QString& advice) {
+        return failure.description + QStringLiteral("\n\n") + advice;
+    };
+    // Only the port number's conversion fails this way: no port is chosen.
+    if (failure.number == FailureNumber::TypeMismatch)
+        return withAdvice(QStringLiteral("Choose a port in the list, then press Connect again."));
+    for (const Advice& known : portAdvice()) {
+        const auto mentioned = [&](const QString& cause) {
+            return failure.description.contains(cause, Qt::CaseInsensitive);
+        };
+        if (std::any_of(known.causes.cbegin(), known.causes.cend(), mentioned))
+            return withAdvice(known.advice);
+    }
+    return failure.description;
+}
+
+Connection::Connection(DeviceLink& link, ReadBack& readBack)
+    : link(link), readBack(readBack)
+{
+    Form1& f = link.form();
+    QObject::connect(f.Connect, &QAbstractButton::toggled, f.Connect, [this] { Connect_Click(); });
+    link.replies().registerHandler(ReplyModes::HandshakeAndReadBack,
+                                   [this](const QString& line) { handshakeReply(line); });
+    link.platform().port.setLostHandler([this](const Failure& failure) { deviceLost(failure); });
+    link.platform().clock.startTimer(500, [this] { Timer1_Timer(); });
+}
+
+Connection::~Connection()
+{
+    link.platform().port.setLostHandler({});
+}
+
+void Connection::Connect_Click()
+{
+    Form1& f = link.form();
+    if (f.IgnoreConnectClick) {
+        // The program's own release of the toggle after a failure.
+        f.IgnoreConnectClick = false;
+        return;
+    }
+    try {
+        if (checkValue(f.Connect) == 1)
+            openChosenPort();
+        else
+            closeWithGoodbye();
+        if (link.platform().port.isOpen())
+            startHandshake();
+        else
+            showClosed();
+    } catch (const Failure& failure) {
+        reportAndRelease(connectFailureText(failure));
+    }
+}
+
+void Connection::openChosenPort()
+{
+    Form1& f = link.form();
+    f.Ausgabe->replaceAndRedraw(QStringLiteral("connecting...\r\n"));
+    // "COM12" -> 12; no selection leaves no number and fails.
+    const int portNumber = strictInt16(f.Port->currentText().mid(3));
+    link.platform().port.open(portNumber);
+}
+
+void Connection::closeWithGoodbye()
+{
+    SerialPort& port = link.platform().port;
+    try {
+        link.send(QStringLiteral("DISCONNECT"));
+    } catch (const Failure&) {
+        // The user let go of the connection: it ends also when the goodbye
+        // cannot be written, or the port would stay open with no way to close it.
+        port.close();
+        showClosed();
+        throw;
+    }
+    port.close();
+}
+
+void Connection::startHandshake()
+{
+    Form1& f = link.form();
+    for (QFrame* page : f.pages())
+        page->setEnabled(true);
+    f.Ausgabe->replaceAndRedraw(QStringLiteral("initialising...\r\n"));
+    f.ReplyMode = ReplyModes::HandshakeAndReadBack;
+    link.send(QStringLiteral("ONLINE"));
+    f.ConnectCountdown = HandshakeTicks;
+}
+
+void Connection::showClosed()
+{
+    Form1& f = link.form();
+    for (QFrame* page : f.pages())
+        page->setEnabled(false);
+    f.Connect->setText(connectCaption);
+    f.ReplyMode = ReplyModes::EchoOnly;
+    f.ConnectCountdown = 0;
+    f.ExchangeFile.close();
+    setBarValue(f.akku, 0);
+}
+
+void Connection::showFailure(const QString& text)
+{
+    const QScopedValueRollback reporting(showingFailure, true);
+    link.platform().dialogs.message(text);
+}
+
+void Connection::releaseToggle()
+{
+    Form1& f = link.form();
+    // Releasing a pressed toggle runs Connect_Click once more, which the flag
+    // turns away. A toggle already released raises nothing, so no flag then.
+    if (checkValue(f.Connect) == 1) {
+        f.IgnoreConnectClick = true;
+        setCheckValue(f.Connect, 0);
+    }
+}
+
+void Connection::reportAndRelease(const QString& text)
+{
+    showFailure(text);
+    releaseToggle();
+}
+
+void Connection::handshakeReply(const QString& line)
+{
+    // Only exactly "Ok" answers; anything else may be a read-back reply.
+    if (line == QLatin1StringView("Ok"))
+        handshakeAnswered();
+    else
+        readBack.takeReply(line);
+}
+
+void Connection::handshakeAnswered()
+{
+    Form1& f = link.form();
+    f.Connect->setText(connectedCaption);
+    f.ConnectCountdown = 0;
+    readBack.start();
+}
+
+void Connection::Timer1_Timer()
+{
+    Form1& f = link.form();
+    if (f.ConnectCountdown > 0) {
+        --f.ConnectCountdown;
+        if (f.ConnectCountdown == 0)
+            retry();
+    }
+    f.Zeit->setText(link.platform().clock.now().toString(QStringLiteral("dd.MM.yyyy HH:mm")));
+}
+
+void Connection::retry()
+{
+    try {
+        link.platform().port.close();
+    } catch (const Failure& failure) {
+        // A port that cannot be closed cannot be opened again either: stop
+        // trying rather than fail the same way every few seconds.
+        reportAndRelease(failure.description);
+        return;
+    }
+    link.platform().clock.pause(RetryPauseMs);
+    Connect_Click();
+}
+
+void Connection::deviceLost(const Failure& failure)
+{
+    if (link.platform().port.isOpen())
+        return; // opened again since the loss: the report is out of date
+    // Nothing to tell when the user has already let go of the connection, or
+    // while the failure that found the loss is being shown.
+    if (checkValue(link.form().Connect) == 1 && !showingFailure)
+        showFailure(failure.description + QStringLiteral("\n\nCheck the device and its cable, then press Connect again."));
+    // The port closed itself: nothing to say goodbye to.
+    showClosed();
+    releaseToggle();
+}

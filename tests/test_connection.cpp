@@ -1,0 +1,485 @@
+// Connecting and disconnecting with the Connect toggle, the hand-shake with
+// its time-out and retry, and the clock text, all on the virtual clock.
+
+#include "test_connection_device.h"
+
+#include "base/failure.h"
+#include "link/connection.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString connecting = QStringLiteral("connecting...");
+const QString initialising = QStringLiteral("initialising...");
+
+bool allPagesEnabled(Form1& f, bool enabled)
+{
+    for (QFrame* page : f.pages())
+        if (page->isEnabled() != enabled)
+            return false;
+    return true;
+}
+
+// Presses Connect with COM1 refusing to open; the one box's text.
+QString refusedConnectText(WindowHarness& h, const QString& reason)
+{
+    h.fakes.port.refuseOpen(1, Failure(FailureNumber::PortOpenFailed, reason));
+    pressConnect(h);
+    if (h.fakes.dialogs.shown.size() != 1 || !h.fakes.dialogs.shown.constFirst().text.startsWith(reason))
+        return QStringLiteral("not one box that starts with the port's description");
+    return h.fakes.dialogs.shown.constFirst().text;
+}
+
+int timesSent(const WindowHarness& h, const QByteArray& line)
+{
+    return static_cast<int>(h.sent().count(line));
+}
+
+} // namespace
+
+class ConnectionTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensThePortNamedInTheListAndSaysOnline()
+    {
+        WindowHarness h;
+        h.form().Port->setCurrentIndex(11); // "COM12"
+        pressConnect(h);
+
+        QCOMPARE(h.fakes.port.openedPorts, QList<int>{12});
+        QCOMPARE(h.sent(), QList<QByteArray>{"ONLINE"});
+        QCOMPARE(h.form().Ausgabe->toPlainText().trimmed(), initialising);
+        QVERIFY(allPagesEnabled(h.form(), true));
+        QCOMPARE(h.form().ReplyMode, ReplyModes::HandshakeAndReadBack);
+        QCOMPARE(h.form().ConnectCountdown, 5);
+    }
+
+    void showsConnectingBeforeTheOpenIsTried()
+    {
+        WindowHarness h;
+        h.fakes.port.refuseOpen(1, Failure(FailureNumber::PortOpenFailed, QStringLiteral("COM1: busy")));
+        QString shownDuringBox;
+        h.fakes.dialogs.whileShown = [&] { shownDuringBox = h.form().Ausgabe->toPlainText(); };
+        pressConnect(h);
+        QCOMPARE(shownDuringBox.trimmed(), connecting);
+    }
+
+    void retriesAboutEveryThreeSecondsWithoutADevice()
+    {
+        WindowHarness h;
+        QList<qint64> onlineTimes;
+        h.fakes.port.setDevice([&](const QByteArray& bytes) {
+            if (bytes == "ONLINE\r")
+                onlineTimes << h.fakes.clock.elapsedMs();
+        });
+        h.fakes.clock.runFor(130); // press somewhere between two ticks
+        pressConnect(h);
+        h.fakes.clock.runFor(20'000);
+
+        QVERIFY2(onlineTimes.size() >= 6, qPrintable(QString::number(onlineTimes.size())));
+        QCOMPARE(h.fakes.port.openCount(), onlineTimes.size());
+        QCOMPARE(h.fakes.port.closeCount, onlineTimes.size() - 1);
+        QStringList gaps;
+        for (qsizetype i = 1; i < onlineTimes.size(); ++i) {
+            const qint64 gap = onlineTimes[i] - onlineTimes[i - 1];
+            gaps << QString::number(gap);
+            QVERIFY2(gap >= 3000 && gap <= 3500, qPrintable(QStringLiteral("gap %1 ms").arg(gap)));
+        }
+        qInfo("virtual ms between opens: %s", qPrintable(gaps.join(u' ')));
+        QCOMPARE(h.fakes.dialogs.shown.size(), 0);
+        QVERIFY(h.form().Connect->isChecked());
+        QCOMPARE(h.form().Connect->text(), QStringLiteral("Connect"));
+        QCOMPARE(h.form().Ausgabe->toPlainText().trimmed(), initialising);
+        // One blocking pause of 1000 ms before each reconnect, nothing else.
+        QCOMPARE(h.fakes.clock.pauseCount(), onlineTimes.size() - 1);
+        QCOMPARE(h.fakes.clock.pausedMs(), 1000 * (onlineTimes.size() - 1));
+    }
+
+    void releasingTheToggleStopsTheRetriesAndSaysGoodbye()
+    {
+        WindowHarness h;
+        pressConnect(h);
+        h.fakes.clock.runFor(4000); // one retry has happened
+        QCOMPARE(h.fakes.port.openCount(), 2);
+        pressConnect(h);
+
+        QCOMPARE(h.sent().constLast(), QByteArray("DISCONNECT"));
+        QVERIFY(!h.fakes.port.isOpen());
+        QCOMPARE(h.form().ConnectCountdown, 0);
+        h.fakes.clock.runFor(10'000);
+        QCOMPARE(h.fakes.port.openCount(), 2);
+        QCOMPARE(timesSent(h, "DISCONNECT"), 1);
+        QVERIFY(allPagesEnabled(h.form(), false));
+    }
+
+    void onlyExactlyOkAnswersTheHandshake_data()
+    {
+        QTest::addColumn<QByteArray>("answer");
+        QTest::newRow("lower case") << QByteArray("ok");
+        QTest::newRow("upper case") << QByteArray("OK");
+        QTest::newRow("trailing blank") << QByteArray("Ok ");
+        QTest::newRow("leading blank") << QByteArray(" Ok");
+        QTest::newRow("more text") << QByteArray("Okay");
+    }
+    void onlyExactlyOkAnswersTheHandshake()
+    {
+        QFETCH(QByteArray, answer);
+        WindowHarness h;
+        h.fakes.port.setDevice([&](const QByteArray& bytes) {
+            if (bytes == "ONLINE\r")
+                h.fakes.port.deliverLater(30, answer + "\r\n");
+        });
+        pressConnect(h);
+        h.fakes.clock.runFor(7000);
+
+        QCOMPARE(h.form().Connect->text(), QStringLiteral("Connect"));
+        QVERIFY(h.fakes.port.openCount() >= 3);
+        QCOMPARE(timesSent(h, "TAGTYP"), 0);
+    }
+
+    void okStopsTheTimeOutAndStartsTheReadBack()
+    {
+        WindowHarness h;
+        ScriptedDevice device(h);
+        device.answersQueries = false;
+        pressConnect(h);
+        h.fakes.clock.runFor(100);
+
+        QCOMPARE(h.form().Connect->text(), QStringLiteral("Connected"));
+        QCOMPARE(h.form().ConnectCountdown, 0);
+        QCOMPARE(h.form().ReplyMode, ReplyModes::HandshakeAndReadBack);
+        // "Ok" came 20 ms after "ONLINE"; the first query 1500 ms after that.
+        QCOMPARE(device.timesOf("TAGTYP"), QList<qint64>{device.timesOf("ONLINE").constFirst() + 20 + 1500});
+        h.fakes.clock.runFor(10'000);
+        QCOMPARE(h.fakes.port.openCount(), 1); // no time-out once answered
+    }
+
+    void aSecondOkInTheHandshakeModeStartsTheReadBackAgain()
+    {
+        WindowHarness h;
+        ScriptedDevice device(h);
+        device.answersQueries = false;
+        pressConnect(h);
+        h.fakes.clock.runFor(2000);
+        h.fakes.port.deliver("TAGTYP:3\r\n");
+        h.fakes.clock.runFor(200);
+        QCOMPARE(device.lines(), (QList<QByteArray>{"ONLINE", "TAGTYP", "OFF"}));
+
+        h.fakes.port.deliver("Ok\r\n");
+        h.fakes.clock.runFor(2000);
+        QCOMPARE(device.lines(), (QList<QByteArray>{"ONLINE", "TAGTYP", "OFF", "TAGTYP"}));
+
+        // Once the read-back is over, "Ok" is only echoed.
+        device.answersQueries = true;
+        h.fakes.port.deliver("TAGTYP:3\r\n");
+        QVERIFY(h.fakes.clock.runUntil([&] { return h.form().ReplyMode == 0; }));
+        const qsizetype before = device.received.size();
+        h.fakes.port.deliver("Ok\r\n");
+        h.fakes.clock.runFor(3000);
+        QCOMPARE(device.received.size(), before);
+    }
+
+    void afterConnectingTheOutputShowsTheDevicesLinesOnly()
+    {
+        WindowHarness h;
+        ScriptedDevice device(h);
+        QVERIFY(connectAndReadBack(h));
+        const QStringList lines = h.form().Ausgabe->toPlainText().split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.value(0).trimmed(), initialising);
+        QCOMPARE(lines.value(1).trimmed(), QStringLiteral("Ok"));
+        QCOMPARE(lines.value(2).trimmed(), QStringLiteral("TAGTYP:8"));
+        QCOMPARE(lines.constLast().trimmed(), QStringLiteral("AKKU:57"));
+        QCOMPARE(lines.size(), 11);
+    }
+
+    void disconnectingReturnsToTheClosedState()
+    {
+        WindowHarness h;
+        ScriptedDevice device(h);
+        QVERIFY(connectAndReadBack(h));
+        QCOMPARE(h.form().akku->value(), 57);
+        QTemporaryDir dir;
+        h.form().ExchangeFile.openForWriting(dir.filePath(QStringLiteral("records.csv")));
+
+        pressConnect(h);
+        QCOMPARE(device.lines().constLast(), QByteArray("DISCONNECT"));
+        QVERIFY(!h.fakes.port.isOpen());
+        QVERIFY(allPagesEnabled(h.form(), false));
+        QCOMPARE(h.form().Connect->text(), QStringLiteral("Connect"));
+        QCOMPARE(h.form().akku->value(), 0);
+        QCOMPARE(h.form().ReplyMode, 0);
+        QCOMPARE(h.form().ConnectCountdown, 0);
+        QVERIFY(!h.form().ExchangeFile.isOpen());
+        QCOMPARE(h.fakes.dialogs.shown.size(), 0);
+    }
+
+    void aRefusedPortShowsOneBoxAndPopsTheToggleUp()
+    {
+        WindowHarness h;
+        const QString text =
+            refusedConnectText(h, QStringLiteral("COM1 (/dev/ttyS0): Permission error while locking the device"));
+        QVERIFY2(text.contains(QStringLiteral("Another program is using this port")), qPrintable(text));
+        const auto& box = h.fakes.dialogs.shown.constFirst();
+        QCOMPARE(box.title, QStringLiteral("Tagorix Tool"));
+        QCOMPARE(box.buttons, MessageButtons::Ok);
+        QVERIFY(!h.form().Connect->isChecked());
+        QVERIFY(!h.form().IgnoreConnectClick);
+        QCOMPARE(h.fakes.port.written, QByteArray());
+        QVERIFY(allPagesEnabled(h.form(), false));
+
+        // The next press is handled, not swallowed: the same port fails again...
+        pressConnect(h);
+        QCOMPARE(h.fakes.dialogs.shown.size(), 2);
+        QVERIFY(!h.form().Connect->isChecked());
+        // ...and another one connects.
+        h.form().Port->setCurrentIndex(1);
+        pressConnect(h);
+        QCOMPARE(h.fakes.port.openedPorts, QList<int>{2});
+        QCOMPARE(h.sent(), QList<QByteArray>{"ONLINE"});
+        QCOMPARE(h.fakes.dialogs.shown.size(), 2);
+    }
+
+    void permissionDeniedTellsWhichGroupTheUserNeeds()
+    {
+        WindowHarness h;
+        const QString text = refusedConnectText(h, QStringLiteral("COM1 (/dev/ttyS0): Permission denied"));
+        QVERIFY2(!text.startsWith(QStringLiteral("not one box")), qPrintable(text));
+#ifdef Q_OS_LINUX
+        QVERIFY(text.contains(QStringLiteral("group that owns the device")));
+        QVERIFY(text.contains(QStringLiteral("dialout")));
+        QVERIFY(text.contains(QStringLiteral("log in again")));
+#endif
+    }
+
+    void portFailureTextsAdviseByCause_data()
+    {
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("advice");
+        QTest::newRow("missing device") << QStringLiteral("COM12 (/dev/ttyS11): No such file or directory")
+                                        << QStringLiteral("Plug the device in");
+        QTest::newRow("busy") << QStringLiteral("COM3 (/dev/ttyUSB0): Device or resource busy")
+                              << QStringLiteral("Another program is using this port");
+        QTest::newRow("not a serial port") << QStringLiteral("COM3 (/tmp/x): Inappropriate ioctl for device")
+                                           << QStringLiteral("not a serial port");
+        QTest::newRow("unknown cause") << QStringLiteral("COM3: something odd") << QString();
+    }
+    void portFailureTextsAdviseByCause()
+    {
+        QFETCH(QString, description);
+        QFETCH(QString, advice);
+        const QString text = connectFailureText(Failure(FailureNumber::PortOpenFailed, description));
+        QVERIFY(text.startsWith(description));
+        if (advice.isEmpty())
+            QCOMPARE(text, description);
+        else
+            QVERIFY2(text.contains(advice), qPrintable(text));
+    }
+
+    void noPortChosenIsAFailureToo()
+    {
+        WindowHarness h({{QStringLiteral("Config/Port"), QStringLiteral("-1")}});
+        QCOMPARE(h.form().Port->currentIndex(), -1);
+        pressConnect(h);
+
+        QCOMPARE(h.fakes.port.openCount(), 0);
+        QCOMPARE(h.fakes.dialogs.shown.size(), 1);
+        QVERIFY(h.fakes.dialogs.shown.constFirst().text.startsWith(QStringLiteral("Type mismatch")));
+        QVERIFY(h.fakes.dialogs.shown.constFirst().text.contains(QStringLiteral("Choose a port")));
+        QVERIFY(!h.form().Connect->isChecked());
+    }
+
+    void aFailedReconnectLeavesThePagesUsableAndStopsRetrying()
+    {
+        WindowHarness h;
+        pressConnect(h);
+        h.fakes.port.refuseOpen(1, Failure(FailureNumber::PortOpenFailed, QStringLiteral("COM1: gone")));
+        h.fakes.clock.runFor(10'000);
+
+        QCOMPARE(h.fakes.port.openCount(), 1);
+        QCOMPARE(h.fakes.dialogs.shown.size(), 1);
+        QVERIFY(!h.form().Connect->isChecked());
+        QVERIFY(!h.form().IgnoreConnectClick);
+        QVERIFY(!h.fakes.port.isOpen());
+        // Nothing else is undone: the pages stay as they were.
+        QVERIFY(allPagesEnabled(h.form(), true));
+        QCOMPARE(h.form().ConnectCountdown, 0);
+    }
+
+    void aFailedGoodbyeStillClosesTheConnection()
+    {
+        WindowHarness h;
+        ScriptedDevice device(h);
+        QVERIFY(connectAndReadBack(h));
+        h.fakes.port.failNextWrite(Failure(FailureNumber::PortLost, QStringLiteral("Input/output error")));
+        pressConnect(h);
+
+        QCOMPARE(h.fakes.dialogs.texts(), QStringList{QStringLiteral("Input/output error")});
+        QVERIFY(!h.fakes.port.isOpen());
+        QVERIFY(allPagesEnabled(h.form(), false));
+        QCOMPARE(h.form().Connect->text(), QStringLiteral("Connect"));
+        QVERIFY(!h.form().Connect->isChecked());
+        QVERIFY(!h.form().IgnoreConnectClick);
+        QCOMPARE(h.form().akku->value(), 0);
+
+        pressConnect(h);
+        QVERIFY(h.fakes.port.isOpen());
+        QCOMPARE(h.fakes.port.openCount(), 2);
+    }
+
+    void aLostDeviceIsReportedOnceAndClosesTheConnection()
+    {
+        WindowHarness h;
+        ScriptedDevice device(h);
+        QVERIFY(connectAndReadBack(h));
+        h.fakes.port.loseDevice(QStringLiteral("Input/output error"));
+        h.fakes.clock.runFor(5000);
+
+        QCOMPARE(h.fakes.dialogs.shown.size(), 1);
+        QVERIFY(h.fakes.dialogs.shown.constFirst().text.startsWith(
+            QStringLiteral("The connection to the device was lost: Input/output error")));
+        QVERIFY(!h.form().Connect->isChecked());
+        QVERIFY(!h.form().IgnoreConnectClick);
+        QVERIFY(allPagesEnabled(h.form(), false));
+        QCOMPARE(h.form().Connect->text(), QStringLiteral("Connect"));
+        QCOMPARE(h.form().ReplyMode, 0);
+        QCOMPARE(h.form().akku->value(), 0);
+        QCOMPARE(timesSent(h, "DISCONNECT"), 0);
+        QCOMPARE(h.fakes.port.openCount(), 1);
+
+        QVERIFY(connectAndReadBack(h));
+        QCOMPARE(h.fakes.port.openCount(), 2);
+    }
+
+    void aDeviceLostWhileAwaitingTheAnswerStopsTheRetries()
+    {
+        WindowHarness h;
+        pressConnect(h);
+        h.fakes.clock.runFor(1000);
+        h.fakes.port.loseDevice();
+        h.fakes.clock.runFor(10'000);
+        QCOMPARE(h.fakes.dialogs.shown.size(), 1);
+        QCOMPARE(h.fakes.port.openCount(), 1);
+        QCOMPARE(h.form().ConnectCountdown, 0);
+    }
+
+    void aLossFoundWhileAFailureIsShownMakesNoSecondBox()
+    {
+        WindowHarness h;
+        // The write of "ONLINE" fails and the port reports the loss while
+        // that failure's box is open, as a modal box lets events through.
+        h.fakes.port.failNextWrite(Failure(FailureNumber::PortLost, QStringLiteral("Input/output error")));
+        h.fakes.dialogs.whileShown = [&] {
+            h.fakes.port.loseDevice();
+            h.fakes.clock.doEvents();
+        };
+        pressConnect(h);
+        h.fakes.dialogs.whileShown = {};
+        h.fakes.clock.runFor(5000);
+
+        QCOMPARE(h.fakes.dialogs.shown.size(), 1);
+        QVERIFY(!h.form().Connect->isChecked());
+        QVERIFY(!h.form().IgnoreConnectClick);
+        QVERIFY(allPagesEnabled(h.form(), false));
+        pressConnect(h);
+        QCOMPARE(h.fakes.port.openCount(), 2);
+    }
+
+    void aLossReportedAfterTheNextOpenIsOutOfDate()
+    {
+        WindowHarness h;
+        pressConnect(h);
+        h.fakes.port.loseDevice();
+        // Before the report comes through, the user has let go and connected again.
+        pressConnect(h);
+        pressConnect(h);
+        h.fakes.dialogs.shown.clear();
+        h.fakes.clock.runFor(100);
+
+        QVERIFY(h.fakes.port.isOpen());
+        QVERIFY(h.form().Connect->isChecked());
+        QVERIFY(allPagesEnabled(h.form(), true));
+        QCOMPARE(h.fakes.dialogs.shown.size(), 0);
+    }
+
+    void theTimerShowsTheClock()
+    {
+        WindowHarness h;
+        QCOMPARE(h.form().Zeit->text(), QString());
+        h.fakes.clock.runFor(500);
+        QCOMPARE(h.form().Zeit->text(), QStringLiteral("06.12.2026 07:45"));
+        h.form().Zeit->setText(QStringLiteral("typed"));
+        h.fakes.clock.runFor(15 * 60'000 + 500);
+        QCOMPARE(h.form().Zeit->text(), QStringLiteral("06.12.2026 08:00"));
+    }
+
+    void theClockIsShownWithTwentyFourHours()
+    {
+        FakePlatform fakes;
+        VirtualClock evening(QDateTime(QDate(2027, 1, 2), QTime(21, 5, 59)));
+        Platform platform{fakes.port, evening, fakes.dialogs, fakes.settings};
+        MainWindow window(platform);
+        evening.runFor(500);
+        QCOMPARE(window.form().Zeit->text(), QStringLiteral("02.01.2027 21:05"));
+        evening.runFor(500);
+        QCOMPARE(window.form().Zeit->text(), QStringLiteral("02.01.2027 21:06"));
+    }
+};
+
+namespace {
+// A port whose close fails, to see the retry give up safely.
+class StuckPort : public FakeSerialPort {
+public:
+    using FakeSerialPort::FakeSerialPort;
+    bool failClose = false;
+    void close() override
+    {
+        if (failClose)
+            throw Failure(FailureNumber::PortOpenFailed, QStringLiteral("The port cannot be closed"));
+        FakeSerialPort::close();
+    }
+};
+} // namespace
+
+class RetryCloseTest : public QObject {
+    Q_OBJECT
+private slots:
+    void aPortThatCannotBeClosedStopsTheRetries()
+    {
+        FakePlatform fakes;
+        StuckPort port(fakes.clock);
+        Platform platform{port, fakes.clock, fakes.dialogs, fakes.settings};
+        MainWindow window(platform);
+        QTest::mouseClick(window.form().Connect, Qt::LeftButton);
+        port.failClose = true;
+        fakes.clock.runFor(10'000);
+
+        QCOMPARE(fakes.dialogs.texts(), QStringList{QStringLiteral("The port cannot be closed")});
+        QCOMPARE(port.openCount(), 1);
+        QVERIFY(!window.form().Connect->isChecked());
+        QVERIFY(!window.form().IgnoreConnectClick);
+        QCOMPARE(fakes.clock.pauseCount(), 0);
+        // The clock goes on.
+        QCOMPARE(window.form().Zeit->text(), QStringLiteral("06.12.2026 07:45"));
+        port.failClose = false;
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    int status = 0;
+    {
+        ConnectionTest test;
+        status |= QTest::qExec(&test, argc, argv);
+    }
+    {
+        RetryCloseTest test;
+        status |= QTest::qExec(&test, argc, argv);
+    }
+    return status;
+}
+
+#include "test_connection.moc"
