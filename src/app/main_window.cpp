@@ -63,6 +63,10 @@ void MainWindow::composePages()
     readBack = std::make_unique<ReadBack>(deviceLink);
     connection = std::make_unique<Connection>(deviceLink, *readBack);
     configCommands = std::make_unique<ConfigCommands>(deviceLink);
+    identification = std::make_unique<Identification>(deviceLink);
+    blockAccess = std::make_unique<BlockAccess>(deviceLink);
+    deviceControls = std::make_unique<DeviceControls>(deviceLink);
+    scannerRegisters = std::make_unique<ScannerRegisters>(deviceLink);
 }
 
 void MainWindow::Form_Load()

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "barcode/scanner_registers.h"
 #include "config/config_commands.h"
 #include "form/form1.h"
 #include "link/connection.h"
 #include "link/device_link.h"
 #include "link/read_back.h"
+#include "online/block_access.h"
+#include "online/device_controls.h"
+#include "online/identification.h"
 
 #include <QWidget>
 #include <memory>
@@ -46,4 +50,8 @@ private:
     std::unique_ptr<ReadBack> readBack;
     std::unique_ptr<Connection> connection;
     std::unique_ptr<ConfigCommands> configCommands;
+    std::unique_ptr<Identification> identification;
+    std::unique_ptr<BlockAccess> blockAccess;
+    std::unique_ptr<DeviceControls> deviceControls;
+    std::unique_ptr<ScannerRegisters> scannerRegisters;
 };
