@@ -2,6 +2,10 @@
 
 #include "barcode/scanner_registers.h"
 #include "config/config_commands.h"
+#include "exchange/custom_codes.h"
+#include "exchange/file_paths.h"
+#include "exchange/record_readout.h"
+#include "exchange/statistics.h"
 #include "form/form1.h"
 #include "link/connection.h"
 #include "link/device_link.h"
@@ -44,9 +48,6 @@ private:
     bool unloaded = false;
     // The pages' handling, each wired to its controls and reply mode by its
     // constructor (taking the DeviceLink).
-    // connection, readBack, configCommands, identification, blockAccess,
-    // deviceControls, scannerRegisters, filePaths, statistics, recordReadout,
-    // customCodes: one std::unique_ptr member each.
     std::unique_ptr<ReadBack> readBack;
     std::unique_ptr<Connection> connection;
     std::unique_ptr<ConfigCommands> configCommands;
@@ -54,4 +55,8 @@ private:
     std::unique_ptr<BlockAccess> blockAccess;
     std::unique_ptr<DeviceControls> deviceControls;
     std::unique_ptr<ScannerRegisters> scannerRegisters;
+    std::unique_ptr<FilePaths> filePaths;
+    std::unique_ptr<Statistics> statistics;
+    std::unique_ptr<RecordReadout> recordReadout;
+    std::unique_ptr<CustomCodes> customCodes;
 };

@@ -1,0 +1,104 @@
+#include "exchange/custom_codes.h"
+
+#include "base/latin1.h"
+#include "base/number_text.h"
+#include "exchange/page_actions.h"
+#include "exchange/reply_wait.h"
+#include "form/form1.h"
+#include "link/device_link.h"
+#include "platform/platform.h"
+
+namespace {
+const QByteArray utf8ByteOrderMark("\xEF\xBB\xBF");
+}
+
+CustomCodes::CustomCodes(DeviceLink& link)
+    : link(link)
+{
+    const Form1& form = link.form();
+    QObject::connect(form.GeneriereDaten, &QAbstractButton::clicked, [this] { GeneriereDaten_Click(); });
+    QObject::connect(form.LoescheDaten, &QAbstractButton::clicked, [this] { LoescheDaten_Click(); });
+    QObject::connect(form.LeseDaten, &QAbstractButton::clicked, [this] { LeseDaten_Click(); });
+    link.replies().registerHandler(ReplyModes::Acknowledgement,
+                                   [this](const QString& line) { handleAcknowledgement(line); });
+}
+
+void CustomCodes::GeneriereDaten_Click()
+{
+    Form1& form = link.form();
+    showingFailures(link, [this, &form] {
+        link.clearOutput();
+        form.ExchangeFile.close();
+        form.ExchangeFile.openForReading(form.PfadLaden->text());
+        // Wide enough that a long file never runs out of line numbers.
+        qint64 linesRead = 0;
+        // The handle is shared: another operation may close or reopen it
+        // while this load waits for an answer, and the load then ends.
+        while (!form.ExchangeFile.atEnd()) {
+            QByteArray bytes = form.ExchangeFile.readLine();
+            if (linesRead == 0 && bytes.startsWith(utf8ByteOrderMark)) {
+                // An editor's encoding mark, not part of the first data set;
+                // a file holding nothing else holds no data set.
+                bytes.remove(0, utf8ByteOrderMark.size());
+                if (bytes.isEmpty() && form.ExchangeFile.atEnd())
+                    return;
+            }
+            QString data = fromDeviceBytes(bytes);
+            data.replace(u';', u'|');
+            // Drawn with the echo of the answer, which redraws at once, or with
+            // the events the wait processes: a redraw of its own per line
+            // would cost more than the device needs to answer.
+            form.Ausgabe->setPlainText(QStringLiteral("Dataset ") + signPosition(linesRead + 1) +
+                                       QStringLiteral(" "));
+            if (uploadLine(data) == Outcome::MemoryFull)
+                return;
+            ++linesRead;
+        }
+    });
+}
+
+CustomCodes::Outcome CustomCodes::uploadLine(const QString& data)
+{
+    Form1& form = link.form();
+    Clock& clock = link.platform().clock;
+    for (int attempt = 1; attempt <= attemptsPerLine; ++attempt) {
+        form.ReplyMode = ReplyModes::Acknowledgement;
+        form.AckFlag = 0;
+        clock.pause(pacingMs);
+        link.send(QStringLiteral("PUT ") + data);
+        waitForReply(clock, acknowledgementWait, [&form] { return form.AckFlag != 0; });
+        if (form.AckFlag == 1)
+            return Outcome::Taken;
+        if (form.AckFlag < -1)
+            return Outcome::MemoryFull;
+        // "Error", an answer without a known word, or none: send it again.
+    }
+    return Outcome::GivenUp;
+}
+
+void CustomCodes::handleAcknowledgement(const QString& line)
+{
+    Form1& form = link.form();
+    // In this order, a later word overriding an earlier one: "Ok" and
+    // "Error" in one answer count as "Error".
+    if (line.contains(QStringLiteral("Ok")))
+        form.AckFlag = 1;
+    if (line.contains(QStringLiteral("Error")))
+        form.AckFlag = -1;
+    if (line.contains(QStringLiteral("Memory full")))
+        form.AckFlag = -2;
+    form.ReplyMode = ReplyModes::EchoOnly;
+}
+
+void CustomCodes::LoescheDaten_Click()
+{
+    eraseAfterConfirmation(link, QStringLiteral("DEL T"));
+}
+
+void CustomCodes::LeseDaten_Click()
+{
+    showingFailures(link, [this] {
+        link.clearOutput();
+        link.send(QStringLiteral("REC"));
+    });
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class DeviceLink;
+
+// Custom codes: "Load custom codes" sends the custom-code file to the device
+// line by line, each line acknowledged before the next goes out; "Erase
+// custom codes" and "Read out custom codes" send one command each.
+class CustomCodes {
+public:
+    explicit CustomCodes(DeviceLink& link);
+
+    void GeneriereDaten_Click();
+    void LoescheDaten_Click();
+    void LeseDaten_Click();
+    // The device's answer to one "PUT " (reply mode 6).
+    void handleAcknowledgement(const QString& line);
+
+    static constexpr int attemptsPerLine = 5;
+    static constexpr int pacingMs = 5;
+
+private:
+    enum class Outcome { Taken, GivenUp, MemoryFull };
+    Outcome uploadLine(const QString& data);
+
+    DeviceLink& link;
+};

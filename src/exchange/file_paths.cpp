@@ -1,0 +1,41 @@
+#include "exchange/file_paths.h"
+
+#include "base/failure.h"
+#include "form/form1.h"
+#include "link/device_link.h"
+#include "platform/platform.h"
+
+FilePaths::FilePaths(DeviceLink& link)
+    : link(link)
+{
+    const Form1& form = link.form();
+    QObject::connect(form.PfadLadenWaehlen, &QAbstractButton::clicked, [this] { PfadLadenWaehlen_Click(); });
+    QObject::connect(form.PfadSpeichernWaehlen, &QAbstractButton::clicked,
+                     [this] { PfadSpeichernWaehlen_Click(); });
+}
+
+void FilePaths::PfadLadenWaehlen_Click()
+{
+    choosePath(DialogKind::Open, QStringLiteral("Select CSV file for opening"),
+               QStringLiteral("CSV files (*.csv)|*.csv|All files|*.*"), link.form().PfadLaden);
+}
+
+void FilePaths::PfadSpeichernWaehlen_Click()
+{
+    choosePath(DialogKind::Save, QStringLiteral("Select CSV file for saving"),
+               QStringLiteral("CSV file (*.csv)|*.csv|All files|*.*"), link.form().PfadSpeichern);
+}
+
+void FilePaths::choosePath(DialogKind kind, const QString& title, const QString& filter, QLineEdit* target)
+{
+    Dialogs& dialogs = link.platform().dialogs;
+    try {
+        // The path is taken as chosen: no extension is added, nothing is checked.
+        target->setText(kind == DialogKind::Open ? dialogs.chooseFileToOpen(title, filter)
+                                                 : dialogs.chooseFileToSave(title, filter));
+    } catch (const Failure& failure) {
+        // Cancel is a choice not made, not a failure.
+        if (failure.number != FailureNumber::DialogCancelled)
+            dialogs.message(failure.description + QString::number(failure.number));
+    }
+}

@@ -1,0 +1,84 @@
+#include "exchange/record_readout.h"
+
+#include "base/failure.h"
+#include "base/latin1.h"
+#include "exchange/page_actions.h"
+#include "exchange/reply_wait.h"
+#include "form/form1.h"
+#include "link/device_link.h"
+#include "platform/platform.h"
+
+RecordReadout::RecordReadout(DeviceLink& link)
+    : link(link)
+{
+    const Form1& form = link.form();
+    QObject::connect(form.LeseErfassungen, &QAbstractButton::clicked, [this] { LeseErfassungen_Click(); });
+    QObject::connect(form.LoescheErfassungen, &QAbstractButton::clicked, [this] { LoescheErfassungen_Click(); });
+    link.replies().registerHandler(ReplyModes::RecordLine, [this](const QString& line) { handleRecordLine(line); });
+}
+
+void RecordReadout::LeseErfassungen_Click()
+{
+    Form1& form = link.form();
+    showingFailures(link, [this, &form] {
+        link.clearOutput();
+        form.ExchangeFile.close();
+        // Created (or emptied) now, even if the device then reports no records.
+        form.ExchangeFile.openForWriting(form.PfadSpeichern->text());
+        form.ReplyMode = ReplyModes::Statistics;
+        form.AckFlag = 0;
+        link.send(QStringLiteral("STA"));
+        if (!waitForReply(link.platform().clock, recordCountWait, [&form] { return form.AckFlag == 1; }))
+            return;
+
+        form.RecordsLeft = form.RecordCount;
+        if (form.RecordsLeft <= 0) {
+            link.platform().dialogs.message(QStringLiteral("There are no records present."),
+                                            MessageIcon::Exclamation);
+            form.ExchangeFile.close();
+            return;
+        }
+        form.ReplyMode = ReplyModes::RecordLine;
+        link.send(QStringLiteral("GET"));
+    });
+}
+
+void RecordReadout::LoescheErfassungen_Click()
+{
+    eraseAfterConfirmation(link, QStringLiteral("DEL E"));
+}
+
+void RecordReadout::handleRecordLine(const QString& line)
+{
+    Form1& form = link.form();
+    try {
+        // Written straight through: the line is on disk before the next one is taken.
+        form.ExchangeFile.writeLine(toDeviceBytes(recordFileLine(line)));
+    } catch (const Failure&) {
+        // A file that cannot take this line will not take the next ones either:
+        // the transfer ends here so that the failure is reported once, not once
+        // for every record still to come. Later lines are only echoed.
+        form.ReplyMode = ReplyModes::EchoOnly;
+        form.ExchangeFile.close();
+        throw;
+    }
+    --form.RecordsLeft;
+    if (form.RecordsLeft == 0) {
+        form.ReplyMode = ReplyModes::EchoOnly;
+        link.platform().dialogs.message(QStringLiteral("Transfer of records finished."), MessageIcon::Information);
+        form.ExchangeFile.close();
+    }
+}
+
+QString recordFileLine(QString line)
+{
+    for (qsizetype bar = line.indexOf(u'|'); bar >= 0; bar = line.indexOf(u'|', bar + 1)) {
+        line[bar] = u';';
+        // Only the first comma left in the line is ever looked at. One within
+        // the first five characters has nothing five places before it and stays.
+        const qsizetype comma = line.indexOf(u',');
+        if (comma >= 5 && line.at(comma - 5) == u'.')
+            line[comma] = u' ';
+    }
+    return line;
+}

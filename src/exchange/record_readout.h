@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class DeviceLink;
+
+// "Read out records" copies the device's stored records into the records
+// file; "Erase records" erases them in the device.
+class RecordReadout {
+public:
+    explicit RecordReadout(DeviceLink& link);
+
+    void LeseErfassungen_Click();
+    void LoescheErfassungen_Click();
+    // One record line as the receive path hands it on (reply mode 3).
+    void handleRecordLine(const QString& line);
+
+private:
+    DeviceLink& link;
+};
+
+// The device separates a record's fields with "|", the records file with
+// ";". A date dd.mm.yyyy followed directly by a comma and a time becomes
+// date, blank, time. A line without "|" stays as it is.
+QString recordFileLine(QString deviceLine);

@@ -1,0 +1,338 @@
+// "Read out records", the record lines (reply mode 3) and "Erase records".
+
+#include "test_exchange_page.h"
+
+#include "base/failure.h"
+#include "exchange/record_readout.h"
+
+#include <QDir>
+
+namespace {
+// A device holding these record lines: "STA" reports their number, "GET"
+// sends them, each with CR LF, in one go.
+void holdRecords(ExchangePage& page, const QList<QByteArray>& records, qint64 delayMs = 2)
+{
+    page.answerWith(
+        [records](const QByteArray& line) {
+            if (line == "STA")
+                return "4|" + QByteArray::number(records.size()) + "\r\n";
+            if (line == "GET") {
+                QByteArray all;
+                for (const QByteArray& record : records)
+                    all += record + "\r\n";
+                return all;
+            }
+            return QByteArray();
+        },
+        delayMs);
+}
+
+void startReadout(ExchangePage& page, const QString& fileName = QStringLiteral("records.csv"))
+{
+    page.form().PfadSpeichern->setText(page.path(fileName));
+    page.click(page.form().LeseErfassungen);
+}
+} // namespace
+
+class TestRecords : public QObject {
+    Q_OBJECT
+private slots:
+    void separatorAndCommaConversion_data();
+    void separatorAndCommaConversion();
+
+    void announcedRecordsAreWrittenThenTheTransferEnds();
+    void noRecordsLeavesAnEmptyFile_data();
+    void noRecordsLeavesAnEmptyFile();
+    void eachLineIsOnDiskOnceHandled();
+    void emptyLinesAreNeitherWrittenNorCounted();
+    void everyRecordReachesTheFile_data();
+    void everyRecordReachesTheFile();
+
+    void countWaitEndsAsSoonAsTheReplyIsHandled();
+    void countWaitGivesUpAfter51StepsOf50ms_data();
+    void countWaitGivesUpAfter51StepsOf50ms();
+
+    void missingFolderShowsTheReasonAndSendsNothing();
+    void fileThatTakesNothingStopsTheTransferWithOneMessage();
+    void failedGetKeepsTheTransferOpen();
+    void newReadoutStartsOverWithAFreshFile();
+
+    void eraseAsksFirst();
+};
+
+void TestRecords::separatorAndCommaConversion_data()
+{
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("bars") << "1|2|3" << "1;2;3";
+    QTest::newRow("no bar: nothing changes") << "1,2" << "1,2";
+    QTest::newRow("no bar: date comma stays") << "01.02.2024,10:15" << "01.02.2024,10:15";
+    QTest::newRow("date and time") << "A|01.02.2024,10:15|X" << "A;01.02.2024 10:15;X";
+    QTest::newRow("date after the last bar") << "x|01.02.2024,10:15" << "x;01.02.2024 10:15";
+    QTest::newRow("only the first comma is tested") << "Tag 12,5|01.02.2024,10:15"
+                                                    << "Tag 12,5;01.02.2024,10:15";
+    QTest::newRow("two dates, one per bar") << "01.02.2024,10:15|02.02.2024,11:00|z"
+                                            << "01.02.2024 10:15;02.02.2024 11:00;z";
+    QTest::newRow("more dates than bars") << "01.02.2024,10:15|02.02.2024,11:00"
+                                          << "01.02.2024 10:15;02.02.2024,11:00";
+    QTest::newRow("full stop exactly five before") << ".bcde,|x" << ".bcde ;x";
+    QTest::newRow("full stop six before") << ".bcdef,|x" << ".bcdef,;x";
+    QTest::newRow("comma at the start") << ",|x" << ",;x";
+    QTest::newRow("comma within the first five") << "1,2|3" << "1,2;3";
+    QTest::newRow("full stop before a comma within the first five") << ".a,|x" << ".a,;x";
+    QTest::newRow("comma fifth, date later") << "abcd,|01.02.2024,10:15" << "abcd,;01.02.2024,10:15";
+    QTest::newRow("bars only") << "||" << ";;";
+    QTest::newRow("empty fields kept") << "a||b|" << "a;;b;";
+}
+
+void TestRecords::separatorAndCommaConversion()
+{
+    QFETCH(QString, device);
+    QFETCH(QString, file);
+    QCOMPARE(recordFileLine(device), file);
+}
+
+void TestRecords::announcedRecordsAreWrittenThenTheTransferEnds()
+{
+    ExchangePage page;
+    holdRecords(page, {"1|2|3", "A|01.02.2024,10:15|X", "plain,text"});
+    startReadout(page);
+    QVERIFY(page.h.fakes.clock.runUntil([&] { return page.form().ReplyMode == ReplyModes::EchoOnly; }, 1000));
+
+    QCOMPARE(page.sent(), (QList<QByteArray>{"STA", "GET"}));
+    QCOMPARE(page.fileBytes("records.csv"), QByteArray("1;2;3\r\nA;01.02.2024 10:15;X\r\nplain,text\r\n"));
+    QCOMPARE(page.messages(), QStringList{"Transfer of records finished."});
+    QCOMPARE(page.h.fakes.dialogs.shown[0].icon, MessageIcon::Information);
+    QCOMPARE(page.h.fakes.dialogs.shown[0].title, applicationTitle);
+    QCOMPARE(page.form().RecordsLeft, 0);
+    QVERIFY(!page.form().ExchangeFile.isOpen());
+    QCOMPARE(page.form().OutStatistik->text(), QStringLiteral("Custom codes:  4, records:  3"));
+
+    // Later lines are only echoed; the finished file stays as it is.
+    page.h.fakes.port.deliver("late|line\r\n");
+    page.h.fakes.clock.runFor(10);
+    QCOMPARE(page.fileBytes("records.csv").count('\n'), 3);
+    QCOMPARE(page.messages().size(), 1);
+}
+
+void TestRecords::noRecordsLeavesAnEmptyFile_data()
+{
+    QTest::addColumn<QByteArray>("statistics");
+    QTest::newRow("zero") << QByteArray("4|0\r\n");
+    QTest::newRow("negative") << QByteArray("4|-1\r\n");
+}
+
+void TestRecords::noRecordsLeavesAnEmptyFile()
+{
+    QFETCH(QByteArray, statistics);
+    ExchangePage page;
+    page.writeFile(QStringLiteral("records.csv"), "old content\r\n");
+    page.answerWith([statistics](const QByteArray&) { return statistics; });
+    startReadout(page);
+
+    QCOMPARE(page.messages(), QStringList{"There are no records present."});
+    QCOMPARE(page.h.fakes.dialogs.shown[0].icon, MessageIcon::Exclamation);
+    QCOMPARE(page.h.fakes.dialogs.shown[0].buttons, MessageButtons::Ok);
+    QCOMPARE(page.sent(), QList<QByteArray>{"STA"});
+    QVERIFY(QFile::exists(page.path("records.csv")));
+    QCOMPARE(page.fileBytes("records.csv"), QByteArray());
+    QVERIFY(!page.form().ExchangeFile.isOpen());
+}
+
+void TestRecords::eachLineIsOnDiskOnceHandled()
+{
+    ExchangePage page;
+    page.answerWith([](const QByteArray& line) { return line == "STA" ? QByteArray("0|3\r\n") : QByteArray(); });
+    startReadout(page);
+    QCOMPARE(page.form().ReplyMode, ReplyModes::RecordLine);
+
+    page.h.fakes.port.deliver("r1|a\r\nr2|b\r\nr3");
+    page.h.fakes.clock.runFor(1);
+    // Read back through another handle while the transfer is still open.
+    QVERIFY(page.form().ExchangeFile.isOpen());
+    QCOMPARE(page.fileBytes("records.csv"), QByteArray("r1;a\r\nr2;b\r\n"));
+    QCOMPARE(page.form().RecordsLeft, 1);
+}
+
+void TestRecords::emptyLinesAreNeitherWrittenNorCounted()
+{
+    ExchangePage page;
+    holdRecords(page, {"", "a|b", "", "", "c|d"});
+    // Announces five, sends two: the transfer goes on waiting with the file open.
+    startReadout(page);
+    page.h.fakes.clock.runFor(100);
+    QCOMPARE(page.fileBytes("records.csv"), QByteArray("a;b\r\nc;d\r\n"));
+    QCOMPARE(page.form().RecordsLeft, 3);
+    QCOMPARE(page.form().ReplyMode, ReplyModes::RecordLine);
+    QVERIFY(page.form().ExchangeFile.isOpen());
+    QVERIFY(page.messages().isEmpty());
+}
+
+void TestRecords::everyRecordReachesTheFile_data()
+{
+    QTest::addColumn<QList<QByteArray>>("records");
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("comma within the first five characters")
+        << QList<QByteArray>{"1,2|3", "ab,|01.02.2024,10:15"} << QByteArray("1,2;3\r\nab,;01.02.2024,10:15\r\n");
+    QTest::newRow("bytes as received")
+        << QList<QByteArray>{"M\xFC\x6Cler|\xE9t\xE9|\x01\x7F\xFF", "tab\there|\"quoted\""}
+        << QByteArray("M\xFC\x6Cler;\xE9t\xE9;\x01\x7F\xFF\r\ntab\there;\"quoted\"\r\n");
+}
+
+void TestRecords::everyRecordReachesTheFile()
+{
+    QFETCH(QList<QByteArray>, records);
+    QFETCH(QByteArray, file);
+    ExchangePage page;
+    holdRecords(page, records);
+    startReadout(page);
+    page.h.fakes.clock.runFor(100);
+    QCOMPARE(page.fileBytes("records.csv"), file);
+    QCOMPARE(page.messages(), QStringList{"Transfer of records finished."});
+}
+
+void TestRecords::countWaitEndsAsSoonAsTheReplyIsHandled()
+{
+    ExchangePage page;
+    page.form().PfadSpeichern->setText(page.path("records.csv"));
+    qint64 answeredAt = -1;
+    qint64 getAt = -1;
+    page.h.fakes.port.setDevice([&](const QByteArray& bytes) {
+        if (bytes == "STA\r") {
+            answeredAt = page.h.fakes.clock.elapsedMs() + 123;
+            page.h.fakes.port.deliverLater(123, "0|2\r\n");
+        } else if (bytes == "GET\r") {
+            getAt = page.h.fakes.clock.elapsedMs();
+        }
+    });
+    page.click(page.form().LeseErfassungen);
+    // The reply arrives within a 50 ms step; "GET" follows at once, not at the step's end.
+    QCOMPARE(getAt, answeredAt);
+}
+
+void TestRecords::countWaitGivesUpAfter51StepsOf50ms_data()
+{
+    QTest::addColumn<QByteArray>("reply");
+    QTest::newRow("no reply") << QByteArray();
+    QTest::newRow("reply without bar") << QByteArray("Ok\r\n");
+}
+
+void TestRecords::countWaitGivesUpAfter51StepsOf50ms()
+{
+    QFETCH(QByteArray, reply);
+    ExchangePage page;
+    page.answerWith([reply](const QByteArray&) { return reply; });
+    const qint64 start = page.h.fakes.clock.elapsedMs();
+    startReadout(page);
+
+    QCOMPARE(page.h.fakes.clock.elapsedMs() - start, 51 * 50);
+    QCOMPARE(page.h.fakes.clock.pausedMs(), 51 * 50);
+    QCOMPARE(page.sent(), QList<QByteArray>{"STA"});
+    QVERIFY(page.messages().isEmpty());
+    // The emptied file stays open; a late reply is shown but resumes nothing.
+    QVERIFY(page.form().ExchangeFile.isOpen());
+    QCOMPARE(page.fileBytes("records.csv"), QByteArray());
+    page.form().ReplyMode = ReplyModes::Statistics;
+    page.h.fakes.port.deliver("1|5\r\n");
+    page.h.fakes.clock.runFor(100);
+    QCOMPARE(page.form().OutStatistik->text(), QStringLiteral("Custom codes:  1, records:  5"));
+    QCOMPARE(page.sent(), QList<QByteArray>{"STA"});
+}
+
+void TestRecords::missingFolderShowsTheReasonAndSendsNothing()
+{
+    ExchangePage page;
+    holdRecords(page, {"a|b"});
+    startReadout(page, QStringLiteral("no such folder/records.csv"));
+
+    QCOMPARE(page.messages().size(), 1);
+    QVERIFY2(page.messages()[0].contains(QStringLiteral("Path not found")), qPrintable(page.messages()[0]));
+    QVERIFY(page.sent().isEmpty());
+    QVERIFY(!QDir(page.path("no such folder")).exists());
+    QCOMPARE(page.form().ReplyMode, ReplyModes::EchoOnly);
+}
+
+void TestRecords::fileThatTakesNothingStopsTheTransferWithOneMessage()
+{
+    if (!QFile::exists(QStringLiteral("/dev/full")))
+        QSKIP("needs /dev/full");
+    ExchangePage page;
+    QList<QByteArray> records;
+    for (int i = 0; i < 50; ++i)
+        records << "r|" + QByteArray::number(i);
+    holdRecords(page, records);
+    page.form().PfadSpeichern->setText(QStringLiteral("/dev/full"));
+    page.click(page.form().LeseErfassungen);
+    page.h.fakes.clock.runFor(100);
+
+    QCOMPARE(page.messages().size(), 1);
+    QVERIFY2(page.messages()[0].contains(QStringLiteral("/dev/full")), qPrintable(page.messages()[0]));
+    QCOMPARE(page.form().ReplyMode, ReplyModes::EchoOnly);
+    QVERIFY(!page.form().ExchangeFile.isOpen());
+    // Every record still reached the protocol monitor.
+    QVERIFY(page.form().Ausgabe->toPlainText().contains(QStringLiteral("r|49")));
+}
+
+void TestRecords::failedGetKeepsTheTransferOpen()
+{
+    ExchangePage page;
+    page.answerWith([&page](const QByteArray& line) {
+        if (line != "STA")
+            return QByteArray();
+        page.h.fakes.port.failNextWrite(Failure(FailureNumber::PortLost, QStringLiteral("line dropped")));
+        return QByteArray("0|2\r\n");
+    });
+    startReadout(page);
+
+    QCOMPARE(page.messages(), QStringList{"line dropped"});
+    QCOMPARE(page.form().ReplyMode, ReplyModes::RecordLine);
+    QVERIFY(page.form().ExchangeFile.isOpen());
+}
+
+void TestRecords::newReadoutStartsOverWithAFreshFile()
+{
+    ExchangePage page;
+    page.answerWith([](const QByteArray& line) { return line == "STA" ? QByteArray("0|3\r\n") : QByteArray(); });
+    startReadout(page);
+    page.h.fakes.port.deliver("first|1\r\nfirst|2\r\n");
+    page.h.fakes.clock.runFor(1);
+    QCOMPARE(page.fileBytes("records.csv"), QByteArray("first;1\r\nfirst;2\r\n"));
+
+    holdRecords(page, {"second|1", "second|2"});
+    startReadout(page);
+    page.h.fakes.clock.runFor(100);
+    QCOMPARE(page.fileBytes("records.csv"), QByteArray("second;1\r\nsecond;2\r\n"));
+    QCOMPARE(page.messages(), QStringList{"Transfer of records finished."});
+}
+
+void TestRecords::eraseAsksFirst()
+{
+    ExchangePage page;
+    page.form().ReplyMode = ReplyModes::Identifier;
+    page.form().Ausgabe->replaceAndRedraw(QStringLiteral("left over"));
+
+    page.h.fakes.dialogs.answers.push_back(MessageAnswer::No);
+    page.click(page.form().LoescheErfassungen);
+    QVERIFY(page.sent().isEmpty());
+    QCOMPARE(page.form().Ausgabe->toPlainText(), QStringLiteral("left over"));
+
+    page.h.fakes.dialogs.answers.push_back(MessageAnswer::Yes);
+    page.click(page.form().LoescheErfassungen);
+    QCOMPARE(page.sent(), QList<QByteArray>{"DEL E"});
+    QVERIFY(page.form().Ausgabe->toPlainText().isEmpty());
+    QCOMPARE(page.form().ReplyMode, ReplyModes::Identifier);
+
+    for (const auto& box : page.h.fakes.dialogs.shown) {
+        QCOMPARE(box.text, QStringLiteral("Do you really want to delete all data?"));
+        QCOMPARE(box.title, QStringLiteral("Delete"));
+        QCOMPARE(box.icon, MessageIcon::Question);
+        QCOMPARE(box.buttons, MessageButtons::YesNo);
+    }
+
+    page.h.fakes.port.close();
+    page.click(page.form().LoescheErfassungen);
+    QCOMPARE(page.messages().size(), 3); // the question only: the failure ends silently
+}
+
+QTEST_MAIN(TestRecords)
+#include "test_records.moc"

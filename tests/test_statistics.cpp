@@ -1,0 +1,128 @@
+// The "Statistic" button and the statistics reply (reply mode 5).
+
+#include "test_exchange_page.h"
+
+#include "base/failure.h"
+
+class TestStatistics : public QObject {
+    Q_OBJECT
+private slots:
+    void replyShowsBothCounts_data();
+    void replyShowsBothCounts();
+    void replyWithoutBarEndsTheModeOnly();
+    void overflowingRecordCountKeepsTheCustomCodeCount();
+    void onlyTheFirstNonEmptyLineIsTheReply();
+    void failedSendShowsDescriptionAndKeepsTheMode();
+};
+
+namespace {
+// Clicks "Statistic" with the device answering `reply`, and lets it arrive.
+void askWithReply(ExchangePage& page, const QByteArray& reply)
+{
+    page.answerWith([reply](const QByteArray& line) { return line == "STA" ? reply : QByteArray(); });
+    page.click(page.form().Statistik);
+    page.h.fakes.clock.runFor(100);
+}
+} // namespace
+
+void TestStatistics::replyShowsBothCounts_data()
+{
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<int>("customCodes");
+    QTest::addColumn<int>("records");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("zero") << QByteArray("0|0") << 0 << 0 << "Custom codes:  0, records:  0";
+    QTest::newRow("typical") << QByteArray("5|12") << 5 << 12 << "Custom codes:  5, records:  12";
+    QTest::newRow("second bar ends the record count") << QByteArray("7|3|9") << 7 << 3
+                                                      << "Custom codes:  7, records:  3";
+    QTest::newRow("words after the numbers") << QByteArray("12 codes|40 records") << 12 << 40
+                                             << "Custom codes:  12, records:  40";
+    QTest::newRow("no numbers") << QByteArray("abc|def") << 0 << 0 << "Custom codes:  0, records:  0";
+    QTest::newRow("negative takes the sign position") << QByteArray("-2|5") << -2 << 5
+                                                      << "Custom codes: -2, records:  5";
+    QTest::newRow("half rounds to even") << QByteArray("2.5|3.5") << 2 << 4 << "Custom codes:  2, records:  4";
+    QTest::newRow("largest") << QByteArray("32767|-32768") << 32767 << -32768
+                             << "Custom codes:  32767, records: -32768";
+}
+
+void TestStatistics::replyShowsBothCounts()
+{
+    QFETCH(QByteArray, reply);
+    QFETCH(int, customCodes);
+    QFETCH(int, records);
+    QFETCH(QString, shown);
+
+    ExchangePage page;
+    page.form().Ausgabe->replaceAndRedraw(QStringLiteral("left over"));
+    askWithReply(page, reply + "\r\n");
+
+    QCOMPARE(page.sent(), QList<QByteArray>{"STA"});
+    QCOMPARE(page.form().CustomCodeCount, customCodes);
+    QCOMPARE(page.form().RecordCount, records);
+    QCOMPARE(page.form().OutStatistik->text(), shown);
+    QCOMPARE(page.form().AckFlag, 1);
+    QCOMPARE(page.form().ReplyMode, ReplyModes::EchoOnly);
+    // The box was emptied before sending and then shows the device's echo.
+    QCOMPARE(page.form().Ausgabe->toPlainText().trimmed(), QString::fromLatin1(reply));
+    QVERIFY(page.messages().isEmpty());
+}
+
+void TestStatistics::replyWithoutBarEndsTheModeOnly()
+{
+    ExchangePage page;
+    askWithReply(page, "5|12\r\n");
+    page.form().AckFlag = 0;
+
+    for (const QByteArray& reply : {QByteArray("Ok"), QByteArray("17")}) {
+        askWithReply(page, reply + "\r\n");
+        QCOMPARE(page.form().ReplyMode, ReplyModes::EchoOnly);
+        QCOMPARE(page.form().CustomCodeCount, 5);
+        QCOMPARE(page.form().RecordCount, 12);
+        QCOMPARE(page.form().OutStatistik->text(), QStringLiteral("Custom codes:  5, records:  12"));
+        QCOMPARE(page.form().AckFlag, 0);
+    }
+}
+
+void TestStatistics::overflowingRecordCountKeepsTheCustomCodeCount()
+{
+    ExchangePage page;
+    askWithReply(page, "1|2\r\n");
+    page.form().AckFlag = 0;
+
+    askWithReply(page, "5|40000\r\n");
+
+    QCOMPARE(page.messages(), QStringList{overflowFailure().description});
+    QCOMPARE(page.form().CustomCodeCount, 5);
+    QCOMPARE(page.form().RecordCount, 2);
+    QCOMPARE(page.form().OutStatistik->text(), QStringLiteral("Custom codes:  1, records:  2"));
+    QCOMPARE(page.form().AckFlag, 0);
+    QCOMPARE(page.form().ReplyMode, ReplyModes::Statistics);
+}
+
+void TestStatistics::onlyTheFirstNonEmptyLineIsTheReply()
+{
+    ExchangePage page;
+    askWithReply(page, "\r\n\r\n3|4\r\n8|9\r\n");
+    QCOMPARE(page.form().CustomCodeCount, 3);
+    QCOMPARE(page.form().RecordCount, 4);
+    QCOMPARE(page.form().Zeile->text(), QStringLiteral("8|9")); // echoed only
+}
+
+void TestStatistics::failedSendShowsDescriptionAndKeepsTheMode()
+{
+    ExchangePage page;
+    page.form().ReplyMode = ReplyModes::RecordLine;
+    page.form().Ausgabe->replaceAndRedraw(QStringLiteral("left over"));
+    page.h.fakes.port.close();
+
+    page.click(page.form().Statistik);
+
+    QCOMPARE(page.messages(), QStringList{portNotOpen().description});
+    QCOMPARE(page.h.fakes.dialogs.shown[0].title, applicationTitle);
+    QCOMPARE(page.h.fakes.dialogs.shown[0].buttons, MessageButtons::Ok);
+    QCOMPARE(page.form().ReplyMode, ReplyModes::RecordLine);
+    QVERIFY(page.form().Ausgabe->toPlainText().isEmpty());
+}
+
+QTEST_MAIN(TestStatistics)
+#include "test_statistics.moc"
