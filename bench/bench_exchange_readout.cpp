@@ -24,6 +24,7 @@ namespace {
 struct Run {
     double ms;
     double floorMs;
+    double cpuMs = 0;
 };
 
 DeviceOptions deviceWith(int records, bool paced)
@@ -45,11 +46,11 @@ Run toolRun(const QString& path, int records, bool paced)
     Device device(deviceWith(records, paced));
     Tool tool(device);
     tool.form().PfadSpeichern->setText(path);
-    const double ms = tool.clickUntilMessage(tool.form().LeseErfassungen,
-                                             QStringLiteral("Transfer of records finished."), 600'000);
-    if (ms < 0 || linesIn(path) != records)
+    const Tool::Timing timing = tool.clickUntilMessage(
+        tool.form().LeseErfassungen, QStringLiteral("Transfer of records finished."), 600'000);
+    if (timing.ms < 0 || linesIn(path) != records)
         throw std::runtime_error("the tool's read-out did not arrive whole");
-    return {ms, double(device.bytesOnLine()) * 1000.0 / lineBytesPerSecond};
+    return {timing.ms, double(device.bytesOnLine()) * 1000.0 / lineBytesPerSecond, timing.cpuMs};
 }
 
 Run bareRun(const QString& path, int records, bool paced)
@@ -81,14 +82,14 @@ void runSeries(const QString& path, int records, int rounds, bool paced)
 {
     std::printf("\n%s read-out of %d records, %d rounds\n", paced ? "Paced (38400 baud)" : "Unpaced", records,
                 rounds);
-    std::printf("%-6s %12s %12s %12s %10s %10s %10s\n", "round", "tool ms", "bare ms", "floor ms", "tool/bare",
-                "tool/floor", "bare/floor");
+    std::printf("%-6s %12s %12s %12s %10s %10s %10s %12s\n", "round", "tool ms", "bare ms", "floor ms", "tool/bare",
+                "tool/floor", "bare/floor", "tool CPU ms");
     QList<double> toolMs, toolToBare, toolToFloor;
     for (int round = 1; round <= rounds; ++round) {
         const Run tool = toolRun(path, records, paced);
         const Run bare = bareRun(path, records, paced);
-        std::printf("%-6d %12.1f %12.1f %12.1f %10.3f %10.3f %10.3f\n", round, tool.ms, bare.ms, tool.floorMs,
-                    tool.ms / bare.ms, tool.ms / tool.floorMs, bare.ms / bare.floorMs);
+        std::printf("%-6d %12.1f %12.1f %12.1f %10.3f %10.3f %10.3f %12.1f\n", round, tool.ms, bare.ms,
+                    tool.floorMs, tool.ms / bare.ms, tool.ms / tool.floorMs, bare.ms / bare.floorMs, tool.cpuMs);
         toolMs << tool.ms;
         toolToBare << tool.ms / bare.ms;
         toolToFloor << tool.ms / tool.floorMs;
@@ -103,6 +104,7 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     QApplication app(argc, argv);
     const int records = argc > 1 ? atoi(argv[1]) : 10'000;
     const int unpacedRounds = argc > 2 ? atoi(argv[2]) : 3;

@@ -27,6 +27,7 @@ DeviceOptions pacedDevice(int codes)
 struct Run {
     double ms;
     double floorMs;
+    double cpuMs = 0;
 };
 
 double floorMs(qint64 bytesOnLine, int lines)
@@ -39,10 +40,10 @@ Run toolRun(const QString& path, int codes)
     Device device(pacedDevice(codes));
     Tool tool(device);
     tool.form().PfadLaden->setText(path);
-    const double ms = tool.click(tool.form().GeneriereDaten);
+    const Tool::Timing timing = tool.click(tool.form().GeneriereDaten);
     if (device.state().customCodes.size() != codes)
         throw std::runtime_error("the tool's load did not arrive whole");
-    return {ms, floorMs(device.bytesOnLine(), codes)};
+    return {timing.ms, floorMs(device.bytesOnLine(), codes), timing.cpuMs};
 }
 
 Run bareRun(const QList<QByteArray>& lines)
@@ -68,6 +69,7 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     QApplication app(argc, argv);
     const int codes = argc > 1 ? atoi(argv[1]) : 1000;
     const int rounds = argc > 2 ? atoi(argv[2]) : 3;
@@ -87,14 +89,14 @@ int main(int argc, char* argv[])
     file.close();
 
     std::printf("Upload of %d custom codes at 38400 baud, %d rounds\n", codes, rounds);
-    std::printf("%-6s %12s %12s %12s %10s %10s\n", "round", "tool ms", "bare ms", "floor ms", "tool/floor",
-                "bare/floor");
+    std::printf("%-6s %12s %12s %12s %10s %10s %14s\n", "round", "tool ms", "bare ms", "floor ms", "tool/floor",
+                "bare/floor", "tool CPU/line");
     QList<double> toolRatios, bareRatios, toolToBare;
     for (int round = 1; round <= rounds; ++round) {
         const Run tool = toolRun(path, codes);
         const Run bare = bareRun(lines);
-        std::printf("%-6d %12.1f %12.1f %12.1f %10.3f %10.3f\n", round, tool.ms, bare.ms, tool.floorMs,
-                    tool.ms / tool.floorMs, bare.ms / bare.floorMs);
+        std::printf("%-6d %12.1f %12.1f %12.1f %10.3f %10.3f %11.3f ms\n", round, tool.ms, bare.ms, tool.floorMs,
+                    tool.ms / tool.floorMs, bare.ms / bare.floorMs, tool.cpuMs / codes);
         toolRatios << tool.ms / tool.floorMs;
         bareRatios << bare.ms / bare.floorMs;
         toolToBare << tool.ms / bare.ms;

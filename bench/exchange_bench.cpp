@@ -47,24 +47,26 @@ Tool::Tool(const Device& device)
     form().Tabulator->setCurrentIndex(4);
 }
 
-double Tool::click(QAbstractButton* button)
+Tool::Timing Tool::click(QAbstractButton* button)
 {
+    const double cpuBefore = threadCpuMs();
     QElapsedTimer timer;
     timer.start();
     button->click();
-    return double(timer.nsecsElapsed()) / 1e6;
+    return {double(timer.nsecsElapsed()) / 1e6, threadCpuMs() - cpuBefore};
 }
 
-double Tool::clickUntilMessage(QAbstractButton* button, const QString& text, int limitMs)
+Tool::Timing Tool::clickUntilMessage(QAbstractButton* button, const QString& text, int limitMs)
 {
     QEventLoop loop;
     bool shown = false;
     QElapsedTimer timer;
-    double atMs = -1;
+    Timing timing;
+    const double cpuBefore = threadCpuMs();
     fakeDialogs.whileShown = [&] {
         if (fakeDialogs.shown.constLast().text == text && !shown) {
             shown = true;
-            atMs = double(timer.nsecsElapsed()) / 1e6;
+            timing = {double(timer.nsecsElapsed()) / 1e6, threadCpuMs() - cpuBefore};
             loop.quit();
         }
     };
@@ -74,7 +76,7 @@ double Tool::clickUntilMessage(QAbstractButton* button, const QString& text, int
     if (!shown)
         loop.exec();
     fakeDialogs.whileShown = nullptr;
-    return atMs;
+    return timing;
 }
 
 BareLine::BareLine(const QString& path)
@@ -137,6 +139,13 @@ double median(QList<double> values)
     std::sort(values.begin(), values.end());
     const qsizetype mid = values.size() / 2;
     return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
+}
+
+double threadCpuMs()
+{
+    timespec used{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &used);
+    return double(used.tv_sec) * 1e3 + double(used.tv_nsec) / 1e6;
 }
 
 void sleepMs(int ms)

@@ -47,10 +47,14 @@ public:
     explicit Tool(const Device& device);
     Form1& form() { return window->form(); }
     FakeDialogs& dialogs() { return fakeDialogs; }
+    struct Timing {
+        double ms = -1;    // real time
+        double cpuMs = 0;  // CPU time of the window's thread
+    };
     // Clicks the button and runs the event loop until a message box with
-    // this text has been shown (or the limit has passed). Milliseconds taken.
-    double clickUntilMessage(QAbstractButton* button, const QString& text, int limitMs);
-    double click(QAbstractButton* button);
+    // this text has been shown (ms stays -1 if the limit passes first).
+    Timing clickUntilMessage(QAbstractButton* button, const QString& text, int limitMs);
+    Timing click(QAbstractButton* button);
 
 private:
     MemorySettingsStore settings;
@@ -77,6 +81,8 @@ private:
 };
 
 double median(QList<double> values);
+// CPU time the calling thread has used, in milliseconds.
+double threadCpuMs();
 void sleepMs(int ms);
 
 } // namespace ExchangeBench
