@@ -49,7 +49,7 @@ public:
     DeviceOptions& options() { return opts; }
     DeviceState& state() { return st; }
     const DeviceState& state() const { return st; }
-    ScannerRegisters& scannerRegisters() { return registers; }
+    SimulatedRegisters& scannerRegisters() { return registers; }
 
     // Bytes from the tool arriving at nowUs on the device's time line.
     DeviceOutput receive(const QByteArray& bytes, qint64 nowUs);
@@ -102,7 +102,7 @@ private:
 
     DeviceOptions opts;
     DeviceState st;
-    ScannerRegisters registers;
+    SimulatedRegisters registers;
     LineTiming timing;
     SeededRandom dataRandom;
     SeededRandom errorRandom;

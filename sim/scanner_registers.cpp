@@ -1,6 +1,6 @@
 #include "sim/scanner_registers.h"
 
-ScannerRegisters::ScannerRegisters(const QStringList& catalogueItems)
+SimulatedRegisters::SimulatedRegisters(const QStringList& catalogueItems)
 {
     for (const QString& item : catalogueItems) {
         bool isNumber = false;
@@ -13,7 +13,7 @@ ScannerRegisters::ScannerRegisters(const QStringList& catalogueItems)
     }
 }
 
-ScannerRegisters::Register ScannerRegisters::fromPermittedValues(const QString& text)
+SimulatedRegisters::Register SimulatedRegisters::fromPermittedValues(const QString& text)
 {
     Register r;
     const QStringList range = text.split(QStringLiteral("..."));
@@ -29,7 +29,7 @@ ScannerRegisters::Register ScannerRegisters::fromPermittedValues(const QString& 
     return r;
 }
 
-std::optional<int> ScannerRegisters::value(int number) const
+std::optional<int> SimulatedRegisters::value(int number) const
 {
     const auto found = registers.find(number);
     if (found == registers.end())
@@ -37,7 +37,7 @@ std::optional<int> ScannerRegisters::value(int number) const
     return found->second.value;
 }
 
-bool ScannerRegisters::set(int number, int value)
+bool SimulatedRegisters::set(int number, int value)
 {
     const auto found = registers.find(number);
     if (found == registers.end() || !found->second.permits(value))

@@ -9,9 +9,9 @@
 // the window offers: each item starts with the register number as three
 // digits and ends with its permitted values in parentheses, either a list
 // "(0/1)" or a range "(2...20)". A register starts at its first permitted value.
-class ScannerRegisters {
+class SimulatedRegisters {
 public:
-    explicit ScannerRegisters(const QStringList& catalogueItems);
+    explicit SimulatedRegisters(const QStringList& catalogueItems);
 
     int count() const { return static_cast<int>(registers.size()); }
     std::optional<int> value(int number) const;

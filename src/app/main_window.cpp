@@ -58,11 +58,13 @@ void MainWindow::buildControls()
 
 void MainWindow::composePages()
 {
-    // Each page's handling, e.g.:
-    //   identification = std::make_unique<Identification>(deviceLink);
     readBack = std::make_unique<ReadBack>(deviceLink);
     connection = std::make_unique<Connection>(deviceLink, *readBack);
     configCommands = std::make_unique<ConfigCommands>(deviceLink);
+    identification = std::make_unique<Identification>(deviceLink);
+    blockAccess = std::make_unique<BlockAccess>(deviceLink);
+    deviceControls = std::make_unique<DeviceControls>(deviceLink);
+    scannerRegisters = std::make_unique<ScannerRegisters>(deviceLink);
     filePaths = std::make_unique<FilePaths>(deviceLink);
     statistics = std::make_unique<Statistics>(deviceLink);
     recordReadout = std::make_unique<RecordReadout>(deviceLink);

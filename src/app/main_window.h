@@ -1,5 +1,6 @@
 #pragma once
 
+#include "barcode/scanner_registers.h"
 #include "config/config_commands.h"
 #include "exchange/custom_codes.h"
 #include "exchange/file_paths.h"
@@ -9,6 +10,9 @@
 #include "link/connection.h"
 #include "link/device_link.h"
 #include "link/read_back.h"
+#include "online/block_access.h"
+#include "online/device_controls.h"
+#include "online/identification.h"
 
 #include <QWidget>
 #include <memory>
@@ -44,12 +48,13 @@ private:
     bool unloaded = false;
     // The pages' handling, each wired to its controls and reply mode by its
     // constructor (taking the DeviceLink).
-    // connection, readBack, configCommands, identification, blockAccess,
-    // deviceControls, scannerRegisters, filePaths, statistics, recordReadout,
-    // customCodes: one std::unique_ptr member each.
     std::unique_ptr<ReadBack> readBack;
     std::unique_ptr<Connection> connection;
     std::unique_ptr<ConfigCommands> configCommands;
+    std::unique_ptr<Identification> identification;
+    std::unique_ptr<BlockAccess> blockAccess;
+    std::unique_ptr<DeviceControls> deviceControls;
+    std::unique_ptr<ScannerRegisters> scannerRegisters;
     std::unique_ptr<FilePaths> filePaths;
     std::unique_ptr<Statistics> statistics;
     std::unique_ptr<RecordReadout> recordReadout;

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+class DeviceLink;
+struct Form1;
+
+// Transponder blocks on the Online page: read and write as text (READ,
+// WRITE) or as hexadecimal digits with an optional key type and key
+// (BINREAD, BINWRITE). The device's answers are only echoed; ReplyMode is
+// left as it is, so an earlier request still waiting gets the first answer.
+class BlockAccess {
+public:
+    explicit BlockAccess(DeviceLink& link);
+
+    void ReadBlock_Click();
+    void WriteBlock_Click();
+    void ReadBlockHex_Click();
+    void WriteBlockHex_Click();
+    // The two key type boxes exclude each other; both may be unchecked.
+    void KeyA_Click();
+    void KeyB_Click();
+
+private:
+    // " A" or " B" for the checked key type, then the key text if any.
+    QString keyPart() const;
+    // False, after telling the user, when no block number is given.
+    bool blockSelected() const;
+    void showInputError(const QString& text) const;
+    // Sends the line; a port that refuses ends the click silently, as it
+    // does for every other sender on the page.
+    void sendLine(const QString& line) const;
+
+    DeviceLink& link;
+    Form1& form;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+class DeviceLink;
+struct Form1;
+
+// "Read ID" and "Scan barcode" on the Online page, and what a reply line
+// means while ReplyMode is Identifier: it is shown in IDAnzeige and, with
+// "read continously" checked, the next identifier request follows 500 ms
+// later.
+class Identification {
+public:
+    static constexpr int RepeatPauseMs = 500;
+
+    explicit Identification(DeviceLink& link);
+
+    void ReadId_Click();
+    void Scan_Click();
+    // The handling of one reply line in the identifier mode.
+    void showIdentifier(const QString& line);
+
+private:
+    // Empties the output box, arms the identifier mode and sends the request.
+    void request(const QString& command);
+    // The same for a click, which ends silently when the port refuses.
+    void requestFromClick(const QString& command);
+
+    DeviceLink& link;
+    Form1& form;
+};
