@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs what building, testing and the demo need on Debian 12, and only
-# what is missing. Runs as root, or through sudo.
+# what is missing. Runs as root, or through sudo. Packages named as arguments
+# are installed too (the demo's screenshot tool, say).
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev libgl-dev
-          clang libclang-rt-14-dev ccache xvfb xauth x11-apps fonts-dejavu-core)
+          clang libclang-rt-14-dev ccache xvfb xauth x11-apps fonts-dejavu-core "$@")
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

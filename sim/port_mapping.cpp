@@ -2,8 +2,6 @@
 
 #include "platform/qt_settings_store.h"
 
-#include <QSettings>
-
 PortMapping::PortMapping(int portNumber, const QString& devicePath)
     : portNumber(portNumber), devicePath(devicePath)
 {
@@ -21,6 +19,5 @@ PortMapping::~PortMapping()
 
 QString PortMapping::settingsFile()
 {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tagorix"), QStringLiteral("Tagorix"))
-        .fileName();
+    return QtSettingsStore().fileName();
 }

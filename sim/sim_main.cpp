@@ -184,14 +184,15 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    std::printf("%s\n", qPrintable(server.devicePath()));
-    std::fflush(stdout);
+    // The mapping is in place by the time the path is printed.
     std::unique_ptr<PortMapping> mapping;
     if (!parser.isSet(QStringLiteral("no-map"))) {
         mapping = std::make_unique<PortMapping>(portNumber, server.devicePath());
         std::fprintf(stderr, "tagorix-sim: COM%d -> %s (in %s)\n", portNumber, qPrintable(server.devicePath()),
                      qPrintable(PortMapping::settingsFile()));
     }
+    std::printf("%s\n", qPrintable(server.devicePath()));
+    std::fflush(stdout);
     std::fprintf(stderr, "tagorix-sim: serving; Ctrl-C ends it\n");
 
     int ending = 0;

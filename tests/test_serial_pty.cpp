@@ -58,9 +58,11 @@ private slots:
     void bytesAbove127ComeBackUnchanged();
     void theToolMayCloseAndReopenThePort();
     void aDeviceThatGoesAwayIsReportedOnceAndLeavesTheToolIdle();
+    void aDeviceThatHangsUpByItselfStillDeliversItsLastReply();
     void garbageBeforeTheOpenIsThereButDoesNotDisturbTheFirstReply();
     void pacedRepliesTakeTheirLineTime();
     void theSimulatorProgramMapsItsPortAndEndsCleanlyOnSigint();
+    void theSimulatorProgramListsEveryOptionAndRefusesBadValues();
 };
 
 void SerialPtyTest::aSessionAnswersThroughTheReceivePath()
@@ -134,6 +136,21 @@ void SerialPtyTest::aDeviceThatGoesAwayIsReportedOnceAndLeavesTheToolIdle()
     QVERIFY2(share < 0.05, qPrintable(QStringLiteral("CPU share %1").arg(share)));
     QCOMPARE(losses, 1);
     QVERIFY_THROWS_EXCEPTION(Failure, tool.send(QStringLiteral("ONLINE")));
+}
+
+void SerialPtyTest::aDeviceThatHangsUpByItselfStillDeliversItsLastReply()
+{
+    SimSession device({.hangUpAfterCommands = 2});
+    RealWindow tool;
+    int losses = 0;
+    tool.real.port.setLostHandler([&losses](const Failure&) { ++losses; });
+    tool.real.port.open(device.portNumber());
+    tool.send(QStringLiteral("ONLINE"));
+    tool.send(QStringLiteral("STA"));
+    QTRY_COMPARE_WITH_TIMEOUT(tool.form().Zeile->text(), QStringLiteral("0|0"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(losses, 1, 5000);
+    QVERIFY(!device.isRunning());
+    QVERIFY(!tool.real.port.isOpen());
 }
 
 void SerialPtyTest::garbageBeforeTheOpenIsThereButDoesNotDisturbTheFirstReply()
@@ -231,6 +248,27 @@ void SerialPtyTest::theSimulatorProgramMapsItsPortAndEndsCleanlyOnSigint()
     QCOMPARE(settings.get(QStringLiteral("Ports"), QStringLiteral("COM9"), QString()), QStringLiteral("/dev/ttyUSB5"));
     QCOMPARE(settings.get(QStringLiteral("Config"), QStringLiteral("SavePath"), QString()),
              QStringLiteral("/tmp/records.csv"));
+}
+
+void SerialPtyTest::theSimulatorProgramListsEveryOptionAndRefusesBadValues()
+{
+    QProcess help;
+    help.start(QStringLiteral(TAGORIX_SIM_PROGRAM), {QStringLiteral("--help")});
+    QVERIFY(help.waitForFinished(5000));
+    const QString text = QString::fromLocal8Bit(help.readAllStandardOutput());
+    for (const char* option : {"--port", "--no-map", "--seed", "--baud", "--delay", "--chunk", "--silent",
+                               "--error-rate", "--error-commands", "--capacity", "--noise",
+                               "--hang-up-after-seconds", "--hang-up-after-commands", "--records", "--garbage",
+                               "--set", "--verbose"})
+        QVERIFY2(text.contains(QLatin1String(option)), option);
+
+    for (const QStringList& bad : {QStringList{"--error-rate", "2"}, QStringList{"--port", "0"},
+                                   QStringList{"--set", "AKKU"}, QStringList{"--set", "VOLUME=3"}}) {
+        QProcess refused;
+        refused.start(QStringLiteral(TAGORIX_SIM_PROGRAM), bad + QStringList{QStringLiteral("--no-map")});
+        QVERIFY(refused.waitForFinished(5000));
+        QCOMPARE(refused.exitCode(), 2);
+    }
 }
 
 QTEST_MAIN(SerialPtyTest)

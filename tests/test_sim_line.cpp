@@ -1,18 +1,12 @@
 // The simulated device's line: command framing, silence, delay, pacing,
 // pieces, noise, hang-up and garbage.
 
-#include "app/selection_lists.h"
 #include "sim/device_model.h"
+#include "support/sim_device.h"
 
 #include <QtTest>
-#include <memory>
 
 namespace {
-
-std::unique_ptr<DeviceModel> makeDevice(DeviceOptions options = {})
-{
-    return std::make_unique<DeviceModel>(std::move(options), SelectionLists::scannerRegisterItems());
-}
 
 QByteArray concatenated(const QList<Transmission>& sends)
 {

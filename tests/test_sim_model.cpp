@@ -3,18 +3,12 @@
 #include "app/selection_lists.h"
 #include "sim/device_model.h"
 #include "sim/identifiers.h"
-#include "sim/seeded_random.h"
+#include "support/sim_device.h"
 
 #include <QRegularExpression>
 #include <QtTest>
-#include <memory>
 
 namespace {
-
-std::unique_ptr<DeviceModel> makeDevice(DeviceOptions options = {})
-{
-    return std::make_unique<DeviceModel>(std::move(options), SelectionLists::scannerRegisterItems());
-}
 
 // The reply to the last of the commands, each executed in turn.
 QByteArray lastReply(DeviceModel& device, const QList<QByteArray>& commands)
