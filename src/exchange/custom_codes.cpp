@@ -46,8 +46,8 @@ void CustomCodes::GeneriereDaten_Click()
             QString data = fromDeviceBytes(bytes);
             data.replace(u';', u'|');
             // Drawn with the echo of the answer, which redraws at once, or with
-            // the events the wait processes: a redraw of its own per line
-            // would cost more than the device needs to answer.
+            // the events the wait processes; a redraw of its own for every
+            // line made the load measurably slower.
             form.Ausgabe->setPlainText(QStringLiteral("Dataset ") + signPosition(linesRead + 1) +
                                        QStringLiteral(" "));
             if (uploadLine(data) == Outcome::MemoryFull)
