@@ -2,6 +2,7 @@
 // window) against the simulated device on a real pseudo-terminal.
 
 #include "app/main_window.h"
+#include "form/controls.h"
 #include "sim/pty_server.h"
 #include "support/sim_session.h"
 
@@ -55,6 +56,7 @@ class SerialPtyTest : public QObject {
     Q_OBJECT
 private slots:
     void aSessionAnswersThroughTheReceivePath();
+    void theWindowConnectsAndReadsTheDeviceBack();
     void bytesAbove127ComeBackUnchanged();
     void theToolMayCloseAndReopenThePort();
     void aDeviceThatGoesAwayIsReportedOnceAndLeavesTheToolIdle();
@@ -78,6 +80,19 @@ void SerialPtyTest::aSessionAnswersThroughTheReceivePath()
     tool.send(QStringLiteral("AKKU"));
     QTRY_COMPARE_WITH_TIMEOUT(tool.form().Zeile->text(), QStringLiteral("AKKU:87"), 5000);
     QCOMPARE(device.state().commandsReceived, (QList<QByteArray>{"ONLINE", "AKKU"}));
+}
+
+// The example of docs/SIMULATOR.md, as it stands there.
+void SerialPtyTest::theWindowConnectsAndReadsTheDeviceBack()
+{
+    SimSession device({.baudRate = 38400});              // paced like a real line
+    device.withModel([](DeviceModel& m) { m.state().settings["AKKU"] = 57; });
+    RealPlatform real;
+    MainWindow window(real.platform);
+    setListIndex(window.form().Port, device.portNumber() - 1);   // "COM7"
+    window.form().Connect->click();
+    QTRY_COMPARE_WITH_TIMEOUT(window.form().akku->value(), 57, 10000);
+    QCOMPARE(device.state().commandsReceived.first(), QByteArray("ONLINE"));
 }
 
 void SerialPtyTest::bytesAbove127ComeBackUnchanged()
