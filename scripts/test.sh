@@ -23,4 +23,4 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DTAGORIX_WERROR=ON -DTAGORIX_SANITIZE=ON -DTAGORIX_BENCH=OFF
 
 echo "== Fuzzing the receive path"
-scripts/fuzz.sh "${FUZZ_SECONDS:-600}"
+scripts/fuzz.sh "${FUZZ_RUNS:-1000000}"
