@@ -54,13 +54,12 @@ private slots:
 
         const auto* table = part<QTableWidget>(dialog, "devices");
         QCOMPARE(table->rowCount(), 2);
-        QCOMPARE(rowTexts(table, 0), (QStringList{QStringLiteral("/dev/ttyUSB0"), adapterById,
+        QCOMPARE(rowTexts(table, 0), (QStringList{QStringLiteral("/dev/ttyUSB0"), QStringLiteral("COM2"), adapterById,
                                                   QStringLiteral("USB UART"), QStringLiteral("Maker"),
-                                                  QStringLiteral("A1B2"), QStringLiteral("0403:6001"),
-                                                  QStringLiteral("COM2")}));
-        // No stable name, no USB ids; by default COM3 opens /dev/ttyS2.
-        QCOMPARE(rowTexts(table, 1), (QStringList{QStringLiteral("/dev/ttyS2"), {}, QStringLiteral("16550A"), {}, {},
-                                                  {}, QStringLiteral("COM3")}));
+                                                  QStringLiteral("A1B2"), QStringLiteral("0403:6001")}));
+        // By default COM3 opens /dev/ttyS2; no stable name, no USB ids.
+        QCOMPARE(rowTexts(table, 1), (QStringList{QStringLiteral("/dev/ttyS2"), QStringLiteral("COM3"), {},
+                                                  QStringLiteral("16550A"), {}, {}, {}}));
         QVERIFY(part<QLabel>(dialog, "opensNow")->text().startsWith(QStringLiteral("COM3 opens the default /dev/ttyS2")));
     }
 
@@ -74,7 +73,7 @@ private slots:
         QCOMPARE(part<QLineEdit>(dialog, "path")->text(), adapterById);
         QTest::mouseClick(part<QPushButton>(dialog, "assign"), Qt::LeftButton);
         QCOMPARE(fakes.settings.values.value(QStringLiteral("Ports/COM3")), adapterById);
-        QCOMPARE(table->item(1, 6)->text(), QStringLiteral("COM3"));
+        QCOMPARE(table->item(1, 1)->text(), QStringLiteral("COM3"));
 
         // Typed by its path, a listed device is stored by its stable name too.
         fakes.settings.values.clear();

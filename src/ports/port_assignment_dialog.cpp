@@ -17,8 +17,8 @@
 
 namespace {
 
-enum Column { DeviceColumn, StableNameColumn, DescriptionColumn, ManufacturerColumn, SerialColumn, UsbIdColumn,
-              PortsColumn, ColumnCount };
+enum Column { DeviceColumn, PortsColumn, StableNameColumn, DescriptionColumn, ManufacturerColumn, SerialColumn,
+              UsbIdColumn, ColumnCount };
 
 QString usbId(const SerialDeviceInfo& device)
 {
@@ -55,10 +55,10 @@ void PortAssignmentDialog::buildControls()
     table = new QTableWidget(0, ColumnCount, this);
     table->setObjectName(QStringLiteral("devices"));
     listed->setBuddy(table);
-    table->setHorizontalHeaderLabels({QStringLiteral("Device"), QStringLiteral("Stable name"),
-                                      QStringLiteral("Description"), QStringLiteral("Manufacturer"),
-                                      QStringLiteral("Serial number"), QStringLiteral("USB id"),
-                                      QStringLiteral("Assigned to")});
+    table->setHorizontalHeaderLabels({QStringLiteral("Device"), QStringLiteral("Assigned to"),
+                                      QStringLiteral("Stable name"), QStringLiteral("Description"),
+                                      QStringLiteral("Manufacturer"), QStringLiteral("Serial number"),
+                                      QStringLiteral("USB id")});
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -94,7 +94,7 @@ void PortAssignmentDialog::buildControls()
     connect(pathField, &QLineEdit::textChanged, this,
             [this](const QString& text) { assignButton->setEnabled(!text.trimmed().isEmpty()); });
     assignButton->setEnabled(false);
-    resize(760, 320);
+    resize(860, 320);
 }
 
 QString PortAssignmentDialog::portName() const
@@ -122,8 +122,8 @@ void PortAssignmentDialog::showDevices()
     table->setRowCount(int(devices.size()));
     for (int row = 0; row < devices.size(); ++row) {
         const SerialDeviceInfo& device = devices.at(row);
-        const QStringList cells{device.path,         device.stableName, device.description, device.manufacturer,
-                                device.serialNumber, usbId(device),     assignedPorts(device)};
+        const QStringList cells{device.path,         assignedPorts(device), device.stableName, device.description,
+                                device.manufacturer, device.serialNumber,  usbId(device)};
         for (int column = 0; column < ColumnCount; ++column)
             table->setItem(row, column, new QTableWidgetItem(cells.at(column)));
         if (device.path == selected)
