@@ -10,6 +10,7 @@
 #include "platform/fake/memory_settings_store.h"
 #include "platform/platform.h"
 #include "platform/qt_clock.h"
+#include "platform/qt_serial_devices.h"
 #include "platform/qt_serial_port.h"
 #include "sim/pty_server.h"
 
@@ -61,7 +62,8 @@ private:
     QtSerialPort port{settings};
     QtClock clock;
     FakeDialogs fakeDialogs;
-    Platform platform{port, clock, fakeDialogs, settings};
+    QtSerialDevices devices;
+    Platform platform{port, clock, fakeDialogs, settings, devices};
     std::unique_ptr<MainWindow> window;
 };
 

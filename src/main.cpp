@@ -2,6 +2,7 @@
 #include "platform/platform.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_dialogs.h"
+#include "platform/qt_serial_devices.h"
 #include "platform/qt_serial_port.h"
 #include "platform/qt_settings_store.h"
 
@@ -16,7 +17,8 @@ int main(int argc, char* argv[])
     QtSerialPort port(settings);
     QtClock clock;
     QtDialogs dialogs;
-    Platform platform{port, clock, dialogs, settings};
+    QtSerialDevices devices;
+    Platform platform{port, clock, dialogs, settings, devices};
 
     MainWindow window(platform);
     dialogs.setParentWindow(&window);

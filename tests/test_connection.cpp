@@ -6,6 +6,7 @@
 #include "base/failure.h"
 #include "link/connection.h"
 
+#include <QDialog>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -219,9 +220,12 @@ private slots:
     void aRefusedPortShowsOneBoxAndPopsTheToggleUp()
     {
         WindowHarness h;
+        h.fakes.devices.holders.insert(QStringLiteral("/dev/ttyS0"), {{812, QStringLiteral("ModemManager")}});
         const QString text =
             refusedConnectText(h, QStringLiteral("COM1 (/dev/ttyS0): Permission error while locking the device"));
-        QVERIFY2(text.contains(QStringLiteral("Another program is using this port")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Another program is using this port: it is in use by ModemManager "
+                                              "(pid 812).")),
+                 qPrintable(text));
         const auto& box = h.fakes.dialogs.shown.constFirst();
         QCOMPARE(box.title, QStringLiteral("Tagorix Tool"));
         QCOMPARE(box.buttons, MessageButtons::Ok);
@@ -240,6 +244,26 @@ private slots:
         QCOMPARE(h.fakes.port.openedPorts, QList<int>{2});
         QCOMPARE(h.sent(), QList<QByteArray>{"ONLINE"});
         QCOMPARE(h.fakes.dialogs.shown.size(), 2);
+    }
+
+    void aMissingDeviceOffersTheDeviceAssignmentForItsPort()
+    {
+        WindowHarness h;
+        h.form().Port->setCurrentIndex(2);
+        h.fakes.port.refuseOpen(3, Failure(FailureNumber::PortOpenFailed,
+                                           QStringLiteral("COM3 (/dev/ttyS2): No such file or directory")));
+        QStringList dialogsRun;
+        h.fakes.dialogs.inDialog = [&](QDialog& dialog) { dialogsRun << dialog.windowTitle(); };
+        pressConnect(h);
+
+        QCOMPARE(h.fakes.dialogs.shown.size(), 1);
+        const auto& box = h.fakes.dialogs.shown.constFirst();
+        QVERIFY2(box.text.startsWith(QStringLiteral("COM3 (/dev/ttyS2): No such file or directory\n\nNo device is "
+                                                    "attached under this port's name.")),
+                 qPrintable(box.text));
+        QCOMPARE(box.buttons, MessageButtons::YesNo);
+        QCOMPARE(dialogsRun, QStringList{QStringLiteral("Device for COM3")});
+        QVERIFY(!h.form().Connect->isChecked());
     }
 
     void permissionDeniedTellsWhichGroupTheUserNeeds()
@@ -265,12 +289,17 @@ private slots:
         QTest::newRow("not a serial port") << QStringLiteral("COM3 (/tmp/x): Inappropriate ioctl for device")
                                            << QStringLiteral("not a serial port");
         QTest::newRow("unknown cause") << QStringLiteral("COM3: something odd") << QString();
+#ifdef Q_OS_LINUX
+        QTest::newRow("the settings file in use") << QStringLiteral("COM12 (/dev/ttyS11): No such file or directory")
+                                                  << QStringLiteral("settings file /in/use/Tagorix.conf,");
+#endif
     }
     void portFailureTextsAdviseByCause()
     {
         QFETCH(QString, description);
         QFETCH(QString, advice);
-        const QString text = connectFailureText(Failure(FailureNumber::PortOpenFailed, description));
+        const QString text =
+            connectFailureText(Failure(FailureNumber::PortOpenFailed, description), QStringLiteral("/in/use/Tagorix.conf"));
         QVERIFY(text.startsWith(description));
         if (advice.isEmpty())
             QCOMPARE(text, description);
@@ -419,7 +448,7 @@ private slots:
     {
         FakePlatform fakes;
         VirtualClock evening(QDateTime(QDate(2027, 1, 2), QTime(21, 5, 59)));
-        Platform platform{fakes.port, evening, fakes.dialogs, fakes.settings};
+        Platform platform{fakes.port, evening, fakes.dialogs, fakes.settings, fakes.devices};
         MainWindow window(platform);
         evening.runFor(500);
         QCOMPARE(window.form().Zeit->text(), QStringLiteral("02.01.2027 21:05"));
@@ -450,7 +479,7 @@ private slots:
     {
         FakePlatform fakes;
         StuckPort port(fakes.clock);
-        Platform platform{port, fakes.clock, fakes.dialogs, fakes.settings};
+        Platform platform{port, fakes.clock, fakes.dialogs, fakes.settings, fakes.devices};
         MainWindow window(platform);
         QTest::mouseClick(window.form().Connect, Qt::LeftButton);
         port.failClose = true;

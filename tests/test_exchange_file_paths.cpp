@@ -82,7 +82,7 @@ void TestExchangeFilePaths::otherFailureShowsDescriptionAndNumber()
 {
     FakePlatform fakes;
     BrokenFileDialogs dialogs;
-    Platform platform{fakes.port, fakes.clock, dialogs, fakes.settings};
+    Platform platform{fakes.port, fakes.clock, dialogs, fakes.settings, fakes.devices};
     MainWindow window(platform);
     Form1& form = window.form();
     form.FrameUebertragen->setEnabled(true);

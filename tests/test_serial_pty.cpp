@@ -6,11 +6,15 @@
 #include "sim/pty_server.h"
 #include "support/sim_session.h"
 
+#include <QDialog>
 #include <QEventLoop>
+#include <QLineEdit>
 #include <QProcess>
+#include <QSerialPort>
 #include <QTimer>
 #include <QtTest>
 #include <csignal>
+#include <cstdio>
 #include <ctime>
 #include <fcntl.h>
 #include <poll.h>
@@ -65,6 +69,8 @@ private slots:
     void pacedRepliesTakeTheirLineTime();
     void theSimulatorProgramMapsItsPortAndEndsCleanlyOnSigint();
     void theSimulatorProgramListsEveryOptionAndRefusesBadValues();
+    void aPathAssignedInTheDialogIsWhatConnectOpens();
+    void aBusyPortNamesTheProcessHoldingIt();
 };
 
 void SerialPtyTest::aSessionAnswersThroughTheReceivePath()
@@ -286,5 +292,73 @@ void SerialPtyTest::theSimulatorProgramListsEveryOptionAndRefusesBadValues()
     }
 }
 
-QTEST_MAIN(SerialPtyTest)
+void SerialPtyTest::aPathAssignedInTheDialogIsWhatConnectOpens()
+{
+    QProcess sim;
+    sim.start(QStringLiteral(TAGORIX_SIM_PROGRAM), {QStringLiteral("--no-map"), QStringLiteral("--baud"), QStringLiteral("0")});
+    QVERIFY(sim.waitForStarted(5000));
+    QTRY_VERIFY_WITH_TIMEOUT(sim.canReadLine(), 5000);
+    const QString path = QString::fromLocal8Bit(sim.readLine()).trimmed();
+
+    RealWindow tool;
+    tool.form().Port->setCurrentIndex(11);
+    tool.real.dialogs.inDialog = [&path](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>(QStringLiteral("path"))->setText(path);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("assign")), Qt::LeftButton);
+    };
+    QTest::mouseClick(tool.form().portDevices, Qt::LeftButton);
+    QTest::mouseClick(tool.form().Connect, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(tool.form().Connect->text(), QStringLiteral("Connected"), 5000);
+    QCOMPARE(QtSettingsStore().get(QStringLiteral("Ports"), QStringLiteral("COM12"), QString()), path);
+
+    QtSettingsStore().remove(QStringLiteral("Ports"), QStringLiteral("COM12"));
+    ::kill(static_cast<pid_t>(sim.processId()), SIGINT);
+    QVERIFY(sim.waitForFinished(5000));
+}
+
+void SerialPtyTest::aBusyPortNamesTheProcessHoldingIt()
+{
+    SimSession device;
+    QProcess holder;
+    holder.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--hold-port"), device.devicePath()});
+    QVERIFY(holder.waitForStarted(5000));
+    QTRY_VERIFY_WITH_TIMEOUT(holder.canReadLine(), 5000);
+
+    RealWindow tool;
+    tool.form().Port->setCurrentIndex(device.portNumber() - 1);
+    QTest::mouseClick(tool.form().Connect, Qt::LeftButton);
+    const qint64 holderPid = holder.processId();
+    holder.closeWriteChannel();
+    QVERIFY(holder.waitForFinished(5000));
+
+    QCOMPARE(tool.real.dialogs.shown.size(), 1);
+    const QString text = tool.real.dialogs.shown.constFirst().text;
+    // A process's name as Linux keeps it: at most 15 characters.
+    const QString holderName = QFileInfo(QCoreApplication::applicationFilePath()).fileName().left(15);
+    QVERIFY2(text.contains(QStringLiteral("Another program is using this port: it is in use by %1 (pid %2).")
+                               .arg(holderName)
+                               .arg(holderPid)),
+             qPrintable(text));
+}
+
+int main(int argc, char* argv[])
+{
+    // The second process of the busy-port test: holds the port open until
+    // its input ends.
+    if (argc == 3 && qstrcmp(argv[1], "--hold-port") == 0) {
+        QCoreApplication app(argc, argv);
+        QSerialPort port(QString::fromLocal8Bit(argv[2]));
+        if (!port.open(QIODevice::ReadWrite))
+            return 1;
+        std::puts("holding");
+        std::fflush(stdout);
+        while (std::getchar() != EOF) {
+        }
+        return 0;
+    }
+    QApplication app(argc, argv);
+    SerialPtyTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_serial_pty.moc"

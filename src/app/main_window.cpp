@@ -69,6 +69,10 @@ void MainWindow::composePages()
     statistics = std::make_unique<Statistics>(deviceLink);
     recordReadout = std::make_unique<RecordReadout>(deviceLink);
     customCodes = std::make_unique<CustomCodes>(deviceLink);
+    portAssignment = std::make_unique<PortAssignment>(f, platform);
+    connection->setMissingDeviceBox([this](int portNumber, const QString& text) {
+        portAssignment->offerAfterMissingDevice(portNumber, text);
+    });
 }
 
 void MainWindow::Form_Load()

@@ -13,6 +13,7 @@
 #include "online/block_access.h"
 #include "online/device_controls.h"
 #include "online/identification.h"
+#include "ports/port_assignment.h"
 
 #include <QWidget>
 #include <memory>
@@ -59,4 +60,5 @@ private:
     std::unique_ptr<Statistics> statistics;
     std::unique_ptr<RecordReadout> recordReadout;
     std::unique_ptr<CustomCodes> customCodes;
+    std::unique_ptr<PortAssignment> portAssignment;
 };

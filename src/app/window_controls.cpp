@@ -196,8 +196,13 @@ void buildExchangePage(Form1& f)
 void buildWindowControls(QWidget* window, Form1& f)
 {
     // Top row.
-    f.Port = list(window, "Port", false, {8, 9, 80, 22});
-    f.Connect = button(window, "Connect", QStringLiteral("Connect"), {96, 7, 90, 26});
+    // The list keeps room for "COM16"; the button beside it takes the rest of
+    // its old width and the left of Connect, whose right edge stays put.
+    f.Port = list(window, "Port", false, {8, 9, 73, 22});
+    f.portDevices = button(window, "portDevices", QStringLiteral("..."), {83, 9, 20, 22});
+    f.portDevices->setAccessibleName(QStringLiteral("Port devices"));
+    f.portDevices->setToolTip(QStringLiteral("Choose the device that the selected port opens"));
+    f.Connect = button(window, "Connect", QStringLiteral("Connect"), {105, 7, 81, 26});
     f.Connect->setCheckable(true);
     f.Label14 = label(window, "Label14", QStringLiteral("Power:"), {196, 12, 42, 17});
     f.akku = place(new QProgressBar(window), "akku", {240, 12, 78, 17});

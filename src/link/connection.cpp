@@ -7,6 +7,7 @@
 #include "link/device_link.h"
 #include "link/read_back.h"
 #include "platform/platform.h"
+#include "platform/port_names.h"
 
 #include <QScopedValueRollback>
 
@@ -17,61 +18,96 @@ namespace {
 const QString connectCaption = QStringLiteral("Connect");
 const QString connectedCaption = QStringLiteral("Connected");
 
-struct Advice {
-    QStringList causes; // texts of the port's description that point to the cause
-    QString advice;
+enum class PortTrouble { Unknown, NoPortChosen, NoPermission, NoDevice, InUse, NotSerial };
+
+struct Cause {
+    PortTrouble trouble;
+    QStringList texts; // texts of the port's description that point to it
 };
 
-#ifdef Q_OS_LINUX
-const QString portMapping =
-    QStringLiteral(" A port name can also be given any device in the section [Ports] of the settings file "
-                   "~/.config/Tagorix/Tagorix.conf, for example COM1=/dev/ttyUSB0.");
-#else
-const QString portMapping;
-#endif
-
-QList<Advice> portAdvice()
+const QList<Cause>& knownCauses()
 {
-    QList<Advice> list;
+    static const QList<Cause> causes{
 #ifdef Q_OS_LINUX
-    list << Advice{{QStringLiteral("Permission denied")},
-                   QStringLiteral("This user account may not use the port. Add it to the group that owns the "
-                                  "device (dialout on Debian, for example: sudo usermod -aG dialout $USER), then "
-                                  "log out and log in again so that the new group takes effect.")};
+        {PortTrouble::NoPermission, {QStringLiteral("Permission denied")}},
 #endif
-    list << Advice{{QStringLiteral("No such file or directory"),
-                    QStringLiteral("The system cannot find the file specified")},
-                   QStringLiteral("No device is attached under this port's name. Plug the device in, or choose "
-                                  "the port it is attached to.")
-                       + portMapping};
-    list << Advice{{QStringLiteral("locking the device"), QStringLiteral("Device or resource busy"),
-                    QStringLiteral("Access is denied")},
-                   QStringLiteral("Another program is using this port. Close that program, or choose another "
-                                  "port.")};
-    list << Advice{{QStringLiteral("Inappropriate ioctl for device")},
-                   QStringLiteral("The device under this port's name is not a serial port. Choose another port.")
-                       + portMapping};
-    return list;
+        {PortTrouble::NoDevice,
+         {QStringLiteral("No such file or directory"), QStringLiteral("The system cannot find the file specified")}},
+        {PortTrouble::InUse,
+         {QStringLiteral("locking the device"), QStringLiteral("Device or resource busy"),
+          QStringLiteral("Access is denied")}},
+        {PortTrouble::NotSerial, {QStringLiteral("Inappropriate ioctl for device")}},
+    };
+    return causes;
+}
+
+PortTrouble portTrouble(const Failure& failure)
+{
+    // Only the port number's conversion fails this way: no port is chosen.
+    if (failure.number == FailureNumber::TypeMismatch)
+        return PortTrouble::NoPortChosen;
+    for (const Cause& cause : knownCauses()) {
+        const auto mentioned = [&](const QString& text) {
+            return failure.description.contains(text, Qt::CaseInsensitive);
+        };
+        if (std::any_of(cause.texts.cbegin(), cause.texts.cend(), mentioned))
+            return cause.trouble;
+    }
+    return PortTrouble::Unknown;
+}
+
+QString portMapping([[maybe_unused]] const QString& settingsFile)
+{
+#ifdef Q_OS_LINUX
+    return QStringLiteral(" A port name can also be given any device in the section [Ports] of the settings file "
+                          "%1, for example COM1=/dev/ttyUSB0.")
+        .arg(settingsFile);
+#else
+    return {};
+#endif
+}
+
+QString advice(PortTrouble trouble, const QString& settingsFile, const QString& heldBy)
+{
+    switch (trouble) {
+    case PortTrouble::NoPortChosen:
+        return QStringLiteral("Choose a port in the list, then press Connect again.");
+    case PortTrouble::NoPermission:
+        return QStringLiteral("This user account may not use the port. Add it to the group that owns the "
+                              "device (dialout on Debian, for example: sudo usermod -aG dialout $USER), then "
+                              "log out and log in again so that the new group takes effect.");
+    case PortTrouble::NoDevice:
+        return QStringLiteral("No device is attached under this port's name. Plug the device in, or choose "
+                              "the port it is attached to.")
+            + portMapping(settingsFile);
+    case PortTrouble::InUse:
+        return QStringLiteral("Another program is using this port")
+            + (heldBy.isEmpty() ? QString() : QStringLiteral(": it is in use by ") + heldBy)
+            + QStringLiteral(". Close that program, or choose another port.");
+    case PortTrouble::NotSerial:
+        return QStringLiteral("The device under this port's name is not a serial port. Choose another port.")
+            + portMapping(settingsFile);
+    case PortTrouble::Unknown:
+        break;
+    }
+    return {};
+}
+
+// "ModemManager (pid 812)", several joined by "and".
+QString holdersText(const QList<DeviceHolder>& holders)
+{
+    QStringList names;
+    for (const DeviceHolder& holder : holders)
+        names << QStringLiteral("%1 (pid %2)").arg(holder.name).arg(holder.pid);
+    return names.join(QStringLiteral(" and "));
 }
 
 } // namespace
 
-QString connectFailureText(const Failure& failure)
+QString connectFailureText(const Failure& failure, const QString& settingsFile, const QString& heldBy)
 {
-    const auto withAdvice = [&](const QString& advice) {
-        return failure.description + QStringLiteral("\n\n") + advice;
-    };
-    // Only the port number's conversion fails this way: no port is chosen.
-    if (failure.number == FailureNumber::TypeMismatch)
-        return withAdvice(QStringLiteral("Choose a port in the list, then press Connect again."));
-    for (const Advice& known : portAdvice()) {
-        const auto mentioned = [&](const QString& cause) {
-            return failure.description.contains(cause, Qt::CaseInsensitive);
-        };
-        if (std::any_of(known.causes.cbegin(), known.causes.cend(), mentioned))
-            return withAdvice(known.advice);
-    }
-    return failure.description;
+    const QString text = advice(portTrouble(failure), settingsFile, heldBy);
+    return text.isEmpty() ? failure.description : failure.description + QStringLiteral("\n\n") + text;
 }
 
 Connection::Connection(DeviceLink& link, ReadBack& readBack)
@@ -108,17 +144,40 @@ void Connection::Connect_Click()
         else
             showClosed();
     } catch (const Failure& failure) {
-        reportAndRelease(connectFailureText(failure));
+        reportConnectFailure(failure);
     }
+}
+
+void Connection::reportConnectFailure(const Failure& failure)
+{
+    const Platform& platform = link.platform();
+    const PortTrouble trouble = portTrouble(failure);
+    QString heldBy;
+    if (trouble == PortTrouble::InUse)
+        heldBy = holdersText(platform.devices.holdersOf(devicePathForPort(chosenPortNumber(), platform.settings)));
+    const QString text = connectFailureText(failure, platform.settings.fileName(), heldBy);
+    if (trouble != PortTrouble::NoDevice || !missingDeviceBox) {
+        reportAndRelease(text);
+        return;
+    }
+    {
+        const QScopedValueRollback reporting(showingFailure, true);
+        missingDeviceBox(chosenPortNumber(), text);
+    }
+    releaseToggle();
+}
+
+int Connection::chosenPortNumber() const
+{
+    // "COM12" -> 12; no selection leaves no number and fails.
+    return strictInt16(link.form().Port->currentText().mid(3));
 }
 
 void Connection::openChosenPort()
 {
     Form1& f = link.form();
     f.Ausgabe->replaceAndRedraw(QStringLiteral("connecting...\r\n"));
-    // "COM12" -> 12; no selection leaves no number and fails.
-    const int portNumber = strictInt16(f.Port->currentText().mid(3));
-    link.platform().port.open(portNumber);
+    link.platform().port.open(chosenPortNumber());
 }
 
 void Connection::closeWithGoodbye()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class DeviceLink;
 class ReadBack;
@@ -23,6 +24,12 @@ public:
     // Every 500 ms: the hand-shake time-out with its retry, and the clock text.
     void Timer1_Timer();
 
+    // Shows the box of a port whose device does not exist, given the port
+    // number and the box's text; it may offer more than a plain box, e.g.
+    // to assign a device to the port. Without one, the plain box.
+    using MissingDeviceBox = std::function<void(int portNumber, const QString& text)>;
+    void setMissingDeviceBox(MissingDeviceBox box) { missingDeviceBox = std::move(box); }
+
     // Ticks of the timer within which the device has to answer "ONLINE".
     static constexpr int HandshakeTicks = 5;
     static constexpr int RetryPauseMs = 1000;
@@ -31,6 +38,8 @@ private:
     void handshakeReply(const QString& line);
     void handshakeAnswered();
     void openChosenPort();
+    int chosenPortNumber() const;
+    void reportConnectFailure(const Failure& failure);
     void closeWithGoodbye();
     void startHandshake();
     void showClosed();
@@ -43,8 +52,10 @@ private:
     DeviceLink& link;
     ReadBack& readBack;
     bool showingFailure = false;
+    MissingDeviceBox missingDeviceBox;
 };
 
 // What the user reads when the connect toggle fails: the failure's own
-// description first, then, where the cause is known, what to do about it.
-QString connectFailureText(const Failure& failure);
+// description first, then, where the cause is known, what to do about it,
+// naming the settings file in use and the processes holding a busy port.
+QString connectFailureText(const Failure& failure, const QString& settingsFile, const QString& heldBy = {});

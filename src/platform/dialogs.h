@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QDialog;
+
 enum class MessageIcon { None, Information, Exclamation, Critical, Question };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
@@ -27,6 +29,8 @@ public:
     // Cancel throws the dialog-cancelled failure (32755).
     virtual QString chooseFileToOpen(const QString& title, const QString& filter) = 0;
     virtual QString chooseFileToSave(const QString& title, const QString& filter) = 0;
+    // Shows a dialog of the program's own modally; its result code.
+    virtual int runModal(QDialog& dialog) = 0;
 
 protected:
     virtual MessageAnswer showMessage(const QString& text, const QString& title, MessageIcon icon,

@@ -2,6 +2,7 @@
 
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/serial_devices.h"
 #include "platform/serial_port.h"
 #include "platform/settings_store.h"
 
@@ -12,4 +13,5 @@ struct Platform {
     Clock& clock;
     Dialogs& dialogs;
     SettingsStore& settings;
+    SerialDevices& devices;
 };

@@ -2,16 +2,32 @@
 
 #include "platform/settings_store.h"
 
+QString portKey(int portNumber)
+{
+    return QStringLiteral("COM%1").arg(portNumber);
+}
+
+namespace {
+QString assignedDevice(int portNumber, const SettingsStore& settings)
+{
+    return settings.get(portsSection, portKey(portNumber), QString()).trimmed();
+}
+} // namespace
+
 QString devicePathForPort(int portNumber, const SettingsStore& settings)
 {
-    const QString name = QStringLiteral("COM%1").arg(portNumber);
 #ifdef Q_OS_WIN
     Q_UNUSED(settings);
-    return name;
+    return portKey(portNumber);
 #else
-    const QString mapped = settings.get(QStringLiteral("Ports"), name, QString()).trimmed();
+    const QString mapped = assignedDevice(portNumber, settings);
     if (!mapped.isEmpty())
         return mapped;
     return QStringLiteral("/dev/ttyS%1").arg(portNumber - 1);
 #endif
+}
+
+bool hasAssignedDevice(int portNumber, const SettingsStore& settings)
+{
+    return !assignedDevice(portNumber, settings).isEmpty();
 }

@@ -4,7 +4,14 @@
 
 class SettingsStore;
 
+// The settings section whose keys "COMn" name the device that COMn opens.
+inline const QString portsSection = QStringLiteral("Ports");
+// "COM3" for 3: the port's name and its key in the section.
+QString portKey(int portNumber);
+
 // The device that port COMn names on this machine. On Windows that is COMn
 // itself; elsewhere the settings store's section "Ports", key "COMn" may
 // name any device path, and without an entry COMn is /dev/ttyS(n-1).
 QString devicePathForPort(int portNumber, const SettingsStore& settings);
+// Whether the settings name a device for COMn, rather than the default.
+bool hasAssignedDevice(int portNumber, const SettingsStore& settings);

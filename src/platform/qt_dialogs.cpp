@@ -2,6 +2,7 @@
 
 #include "base/failure.h"
 
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
@@ -45,6 +46,11 @@ QString QtDialogs::chooseFileToOpen(const QString& title, const QString& filter)
 QString QtDialogs::chooseFileToSave(const QString& title, const QString& filter)
 {
     return chooseFile(parent, QFileDialog::AcceptSave, title, filter);
+}
+
+int QtDialogs::runModal(QDialog& dialog)
+{
+    return dialog.exec();
 }
 
 MessageAnswer QtDialogs::showMessage(const QString& text, const QString& title, MessageIcon icon,

@@ -13,6 +13,7 @@ public:
 
     QString chooseFileToOpen(const QString& title, const QString& filter) override;
     QString chooseFileToSave(const QString& title, const QString& filter) override;
+    int runModal(QDialog& dialog) override;
 
 protected:
     MessageAnswer showMessage(const QString& text, const QString& title, MessageIcon icon,

@@ -16,3 +16,9 @@ void QtSettingsStore::save(const QString& section, const QString& key, const QSt
     settings.setValue(section + u'/' + key, value);
     settings.sync();
 }
+
+void QtSettingsStore::remove(const QString& section, const QString& key)
+{
+    settings.remove(section + u'/' + key);
+    settings.sync();
+}

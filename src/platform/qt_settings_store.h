@@ -11,8 +11,8 @@ public:
     QtSettingsStore();
     QString get(const QString& section, const QString& key, const QString& fallback) const override;
     void save(const QString& section, const QString& key, const QString& value) override;
-    // Where the settings live, for messages naming the file.
-    QString fileName() const { return settings.fileName(); }
+    void remove(const QString& section, const QString& key) override;
+    QString fileName() const override { return settings.fileName(); }
 
 private:
     mutable QSettings settings;

@@ -3,6 +3,7 @@
 #include "platform/fake/fake_dialogs.h"
 #include "platform/platform.h"
 #include "platform/qt_clock.h"
+#include "platform/qt_serial_devices.h"
 #include "platform/qt_serial_port.h"
 #include "platform/qt_settings_store.h"
 #include "sim/device_model.h"
@@ -51,5 +52,6 @@ struct RealPlatform {
     QtSerialPort port{settings};
     QtClock clock;
     FakeDialogs dialogs;
-    Platform platform{port, clock, dialogs, settings};
+    QtSerialDevices devices;
+    Platform platform{port, clock, dialogs, settings, devices};
 };

@@ -2,6 +2,8 @@
 
 #include "base/failure.h"
 
+#include <QDialog>
+
 QString FakeDialogs::chooseFileToOpen(const QString& title, const QString& filter)
 {
     return choose(false, title, filter);
@@ -23,6 +25,14 @@ QString FakeDialogs::choose(bool save, const QString& title, const QString& filt
     if (!choice)
         throw dialogCancelled();
     return *choice;
+}
+
+int FakeDialogs::runModal(QDialog& dialog)
+{
+    dialog.setResult(QDialog::Rejected);
+    if (inDialog)
+        inDialog(dialog);
+    return dialog.result();
 }
 
 QStringList FakeDialogs::texts() const

@@ -33,9 +33,13 @@ public:
     std::deque<std::optional<QString>> chosenFiles;
     // Runs while a box is "open" (e.g. to let events through as a modal box does).
     std::function<void()> whileShown;
+    // What the "user" does in a dialog run modally, while it is open
+    // (accept() it to end with Accepted).
+    std::function<void(QDialog&)> inDialog;
 
     QString chooseFileToOpen(const QString& title, const QString& filter) override;
     QString chooseFileToSave(const QString& title, const QString& filter) override;
+    int runModal(QDialog& dialog) override;
 
     QStringList texts() const;
 

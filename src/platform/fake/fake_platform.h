@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/fake/fake_dialogs.h"
+#include "platform/fake/fake_serial_devices.h"
 #include "platform/fake/fake_serial_port.h"
 #include "platform/fake/memory_settings_store.h"
 #include "platform/fake/virtual_clock.h"
@@ -12,5 +13,6 @@ struct FakePlatform {
     FakeSerialPort port{clock};
     FakeDialogs dialogs;
     MemorySettingsStore settings;
-    Platform platform{port, clock, dialogs, settings};
+    FakeSerialDevices devices;
+    Platform platform{port, clock, dialogs, settings, devices};
 };

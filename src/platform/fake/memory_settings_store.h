@@ -7,6 +7,7 @@
 class MemorySettingsStore : public SettingsStore {
 public:
     QMap<QString, QString> values; // "Section/Key" -> value
+    QString file = QStringLiteral("/settings/in/memory.conf");
 
     QString get(const QString& section, const QString& key, const QString& fallback) const override
     {
@@ -16,4 +17,6 @@ public:
     {
         values.insert(section + u'/' + key, value);
     }
+    void remove(const QString& section, const QString& key) override { values.remove(section + u'/' + key); }
+    QString fileName() const override { return file; }
 };

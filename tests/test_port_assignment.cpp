@@ -1,0 +1,135 @@
+// The assignment of serial devices to the window's ports, on fakes.
+
+#include "ports/port_assignment_dialog.h"
+#include "support/window_harness.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTest>
+
+namespace {
+
+const QString adapterById = QStringLiteral("/dev/serial/by-id/usb-Maker_UART_A1B2-if00-port0");
+
+SerialDeviceInfo usbAdapter()
+{
+    return {QStringLiteral("/dev/ttyUSB0"), adapterById, QStringLiteral("USB UART"), QStringLiteral("Maker"),
+            QStringLiteral("A1B2"), 0x0403, 0x6001};
+}
+
+SerialDeviceInfo builtInPort()
+{
+    return {QStringLiteral("/dev/ttyS2"), {}, QStringLiteral("16550A"), {}, {}, {}, {}};
+}
+
+QStringList rowTexts(const QTableWidget* table, int row)
+{
+    QStringList cells;
+    for (int column = 0; column < table->columnCount(); ++column)
+        cells << table->item(row, column)->text();
+    return cells;
+}
+
+template <typename Widget>
+Widget* part(const QDialog& dialog, const char* name)
+{
+    auto* widget = dialog.findChild<Widget*>(QLatin1String(name));
+    if (!widget)
+        qFatal("no %s in the dialog", name);
+    return widget;
+}
+
+} // namespace
+
+class PortAssignmentTest : public QObject {
+    Q_OBJECT
+private slots:
+    void listsEveryDeviceWithWhatItIsAssignedTo()
+    {
+        FakePlatform fakes;
+        fakes.devices.devices = {usbAdapter(), builtInPort()};
+        fakes.settings.values.insert(QStringLiteral("Ports/COM2"), adapterById);
+        PortAssignmentDialog dialog(fakes.platform, 3);
+
+        const auto* table = part<QTableWidget>(dialog, "devices");
+        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(rowTexts(table, 0), (QStringList{QStringLiteral("/dev/ttyUSB0"), QStringLiteral("COM2"), adapterById,
+                                                  QStringLiteral("USB UART"), QStringLiteral("Maker"),
+                                                  QStringLiteral("A1B2"), QStringLiteral("0403:6001")}));
+        // By default COM3 opens /dev/ttyS2; no stable name, no USB ids.
+        QCOMPARE(rowTexts(table, 1), (QStringList{QStringLiteral("/dev/ttyS2"), QStringLiteral("COM3"), {},
+                                                  QStringLiteral("16550A"), {}, {}, {}}));
+        QVERIFY(part<QLabel>(dialog, "opensNow")->text().startsWith(QStringLiteral("COM3 opens the default /dev/ttyS2")));
+    }
+
+    void assigningStoresTheStableName()
+    {
+        FakePlatform fakes;
+        fakes.devices.devices = {builtInPort(), usbAdapter()};
+        PortAssignmentDialog dialog(fakes.platform, 3);
+        auto* table = part<QTableWidget>(dialog, "devices");
+        table->selectRow(1);
+        QCOMPARE(part<QLineEdit>(dialog, "path")->text(), adapterById);
+        QTest::mouseClick(part<QPushButton>(dialog, "assign"), Qt::LeftButton);
+        QCOMPARE(fakes.settings.values.value(QStringLiteral("Ports/COM3")), adapterById);
+        QCOMPARE(table->item(1, 1)->text(), QStringLiteral("COM3"));
+
+        // Typed by its path, a listed device is stored by its stable name too.
+        fakes.settings.values.clear();
+        part<QLineEdit>(dialog, "path")->clear();
+        QTest::keyClicks(part<QLineEdit>(dialog, "path"), QStringLiteral("/dev/ttyUSB0"));
+        QTest::mouseClick(part<QPushButton>(dialog, "assign"), Qt::LeftButton);
+        QCOMPARE(fakes.settings.values.value(QStringLiteral("Ports/COM3")), adapterById);
+    }
+
+    void useDefaultRemovesTheEntry()
+    {
+        FakePlatform fakes;
+        fakes.settings.values.insert(QStringLiteral("Ports/COM3"), QStringLiteral("/dev/rfcomm0"));
+        PortAssignmentDialog dialog(fakes.platform, 3);
+        auto* useDefault = part<QPushButton>(dialog, "useDefault");
+        QVERIFY(part<QLabel>(dialog, "opensNow")->text().startsWith(QStringLiteral("COM3 opens /dev/rfcomm0")));
+        QTest::mouseClick(useDefault, Qt::LeftButton);
+        QVERIFY(!fakes.settings.values.contains(QStringLiteral("Ports/COM3")));
+        QVERIFY(!useDefault->isEnabled());
+    }
+
+    void devicesAppearAndVanishWhileItIsOpen()
+    {
+        FakePlatform fakes;
+        PortAssignmentDialog dialog(fakes.platform, 1);
+        dialog.show();
+        const auto* table = part<QTableWidget>(dialog, "devices");
+        QCOMPARE(table->rowCount(), 0);
+        fakes.devices.devices = {usbAdapter()};
+        QTRY_COMPARE_WITH_TIMEOUT(table->rowCount(), 1, 5000);
+        fakes.devices.devices.clear();
+        QTRY_COMPARE_WITH_TIMEOUT(table->rowCount(), 0, 5000);
+    }
+
+    void theButtonAndTheMenuOpenItForTheChosenPortAndTheTooltipFollows()
+    {
+        WindowHarness h;
+        Form1& f = h.form();
+        QVERIFY(f.Port->itemData(4, Qt::ToolTipRole).toString().startsWith(QStringLiteral("Opens /dev/ttyS4")));
+        f.Port->setCurrentIndex(4);
+        QStringList titles;
+        h.fakes.dialogs.inDialog = [&titles](QDialog& dialog) {
+            titles << dialog.windowTitle();
+            part<QLineEdit>(dialog, "path")->setText(QStringLiteral("/dev/pts/9"));
+            QTest::mouseClick(part<QPushButton>(dialog, "assign"), Qt::LeftButton);
+        };
+        QTest::mouseClick(f.portDevices, Qt::LeftButton);
+        QCOMPARE(h.fakes.settings.values.value(QStringLiteral("Ports/COM5")), QStringLiteral("/dev/pts/9"));
+        QVERIFY(f.Port->itemData(4, Qt::ToolTipRole).toString().startsWith(QStringLiteral("Opens /dev/pts/9")));
+        QCOMPARE(f.Port->itemText(4), QStringLiteral("COM5"));
+
+        f.Port->setCurrentIndex(6);
+        f.Port->actions().constFirst()->trigger();
+        QCOMPARE(titles, (QStringList{QStringLiteral("Device for COM5"), QStringLiteral("Device for COM7")}));
+    }
+};
+
+QTEST_MAIN(PortAssignmentTest)
+#include "test_port_assignment.moc"
