@@ -4,7 +4,7 @@
 # are installed too (the demo's screenshot tool, say).
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev libgl-dev
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev libgl-dev librsvg2-bin
           clang libclang-rt-14-dev ccache xvfb xauth x11-apps fonts-dejavu-core "$@")
 missing=()
 for package in "${packages[@]}"; do

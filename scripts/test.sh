@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the warnings-as-errors build, the same tests
-# under AddressSanitizer and UndefinedBehaviorSanitizer, and a short fuzzing
-# run of the receive path. Installs what is missing first.
+# under AddressSanitizer and UndefinedBehaviorSanitizer, the Debian package
+# (lints and an install test), and a short fuzzing run of the receive path.
+# Installs what is missing first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -21,6 +22,14 @@ echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DTAGORIX_WERROR=ON -DTAGORIX_SANITIZE=ON -DTAGORIX_BENCH=OFF
+
+# ---- Packaging: build the .deb, lint it, install, run and purge it --------
+echo "== Debian package"
+package_start=$SECONDS
+deb=$(scripts/package.sh)
+scripts/check-package.sh "$deb"
+echo "packaging stage: $((SECONDS - package_start)) s"
+# ---- end of packaging -------------------------------------------------------
 
 echo "== Fuzzing the receive path"
 scripts/fuzz.sh "${FUZZ_RUNS:-1000000}"

@@ -1,6 +1,7 @@
 // tagorix-sim: the simulated device on a pseudo-terminal, for the tool to
 // open as its serial port.
 
+#include "options/command_options.h"
 #include "sim/port_mapping.h"
 #include "sim/pty_server.h"
 
@@ -65,16 +66,14 @@ QString escaped(const QByteArray& bytes)
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("tagorix-sim"));
-
+    const QString program = QStringLiteral("tagorix-sim");
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "The Tagorix device, simulated on a pseudo-terminal. Prints the device path on the first line of its\n"
         "output, maps a COM port of Tagorix Tool to it in the tool's per-user settings, and serves until\n"
         "Ctrl-C (SIGINT) or SIGTERM, or until it hangs up by itself; then it puts the port's previous\n"
         "mapping back. All random behaviour is drawn from the seed, so a run repeats exactly."));
-    parser.addHelpOption();
+    addStandardOptions(parser);
     const QList<QCommandLineOption> options{
         {{QStringLiteral("p"), QStringLiteral("port")}, QStringLiteral("Map COM<n> to the device (default 1)."),
          QStringLiteral("n"), QStringLiteral("1")},
@@ -113,7 +112,11 @@ int main(int argc, char* argv[])
         {{QStringLiteral("v"), QStringLiteral("verbose")}, QStringLiteral("Show every byte on the line.")},
     };
     parser.addOptions(options);
-    parser.process(app);
+    if (const std::optional<EarlyExit> exit = parseStandardOptions(parser, program, argumentList(argc, argv)))
+        return finish(*exit);
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(program);
+    QCoreApplication::setApplicationVersion(programVersion());
 
     DeviceOptions device;
     int portNumber = 1;
@@ -142,8 +145,7 @@ int main(int argc, char* argv[])
             settings << std::pair{parts.at(0).trimmed().toUpper().toLatin1(), value};
         }
     } catch (const Usage& usage) {
-        std::fprintf(stderr, "tagorix-sim: %s\n", qPrintable(usage.message));
-        return 2;
+        return finish(usageError(program, usage.message));
     }
 
     // SIGINT and SIGTERM are taken by sigtimedwait below, never by a handler:

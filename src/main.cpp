@@ -1,4 +1,6 @@
 #include "app/main_window.h"
+#include "form/controls.h"
+#include "options/command_options.h"
 #include "platform/platform.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_dialogs.h"
@@ -10,8 +12,17 @@
 
 int main(int argc, char* argv[])
 {
+    // Before the application object: --help, --version and a wrong option
+    // need no display and open no window.
+    const ToolCommandLine commandLine = parseToolCommandLine(argumentList(argc, argv));
+    if (commandLine.exit)
+        return finish(*commandLine.exit);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tagorix Tool"));
+    QApplication::setApplicationVersion(programVersion());
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TAGORIX_APP_ID));
 
     QtSettingsStore settings;
     QtSerialPort port(settings);
@@ -22,6 +33,9 @@ int main(int argc, char* argv[])
 
     MainWindow window(platform);
     dialogs.setParentWindow(&window);
+    // After start-up has restored the stored position.
+    if (commandLine.options.portPosition)
+        setListIndex(window.form().Port, *commandLine.options.portPosition);
     window.show();
     return app.exec();
 }

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Checks the Debian package as a desktop meets it: lints the desktop entry,
+# the AppStream metadata and the package, then installs the package into this
+# machine, runs the installed programs, resolves the menu entry's Exec and
+# Icon, removes the package and makes sure nothing of it is left behind.
+# Usage: scripts/check-package.sh path/to/tagorix-tool_<version>_<arch>.deb
+# Runs as root, or through sudo. A tagorix-tool package already installed is
+# purged first.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+deb=$(realpath "$1")
+package=tagorix-tool
+"$root/scripts/install-deps.sh" desktop-file-utils appstream lintian >&2
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+apt() { DEBIAN_FRONTEND=noninteractive $sudo apt-get -y -qq -o DPkg::Lock::Timeout=300 "$@" >/dev/null; }
+installed() { dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; }
+fail() { printf 'check-package: %s\n' "$*" >&2; exit 1; }
+
+app_id=$(sed -n 's/^set(TAGORIX_APP_ID \(.*\))$/\1/p' "$root/CMakeLists.txt")
+version=$(dpkg-deb -f "$deb" Version)
+
+echo "-- desktop-file-validate, appstreamcli validate --no-net"
+desktop-file-validate "$root/packaging/$app_id.desktop"
+appstreamcli validate --no-net "$root/packaging/$app_id.metainfo.xml"
+
+# Warnings fail too: one that has to be kept is suppressed here by name and
+# listed with its reason in the README.
+echo "-- lintian"
+lintian --fail-on error,warning "$deb" 2> >(grep -v 'running with root privileges' >&2)
+
+echo "-- install test"
+if installed; then apt purge "$package"; fi
+# The package's paths, and which of them (shared folders) exist without it.
+mapfile -t paths < <(dpkg-deb -c "$deb" | awk '{ sub(/^\./, "", $6); sub(/\/$/, "", $6); print $6 }')
+present_before=()
+for path in "${paths[@]}"; do [ -e "$path" ] && present_before+=("$path"); done
+trap 'if installed; then apt purge "$package"; fi' EXIT
+apt install "$deb"
+
+# No display and no platform plugin: --version must not need a window.
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM /usr/bin/tagorix-tool --version | grep -qx "tagorix-tool $version" \
+  || fail "installed tagorix-tool --version does not print $version"
+/usr/bin/tagorix-sim --help | grep -q -- '--version' || fail "installed tagorix-sim --help lists no --version"
+
+desktop=/usr/share/applications/$app_id.desktop
+[ -f "$desktop" ] || fail "no desktop entry $desktop"
+exec_program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+[ "$(command -v "$exec_program")" = /usr/bin/tagorix-tool ] || fail "Exec=$exec_program does not resolve to the tool"
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+for icon_file in scalable/apps/$icon.svg {48x48,128x128,256x256}/apps/$icon.png; do
+  [ -f "/usr/share/icons/hicolor/$icon_file" ] || fail "Icon=$icon: no hicolor/$icon_file"
+done
+if dpkg -L "$package" | grep -qx /usr/share/man/man1/tagorix-tool.1.gz && command -v man >/dev/null; then
+  man -w tagorix-tool >/dev/null || fail "man tagorix-tool finds no page"
+fi
+echo "installed size: $(dpkg-query -W -f='${Installed-Size}' "$package") KiB"
+
+# Remove, not purge: what a user runs must take everything away.
+apt remove "$package"
+left=()
+for path in "${paths[@]}"; do
+  [ -e "$path" ] || continue
+  printf '%s\n' "${present_before[@]}" | grep -qxF "$path" || left+=("$path")
+done
+((${#left[@]} == 0)) || fail "left behind after purge: ${left[*]}"
+echo "installed, ran, removed; nothing left behind"

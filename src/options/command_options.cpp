@@ -1,0 +1,104 @@
+#include "options/command_options.h"
+
+#include <QRegularExpression>
+#include <cstdio>
+
+namespace {
+const QString helpName = QStringLiteral("help");
+const QString versionName = QStringLiteral("version");
+const QString portName = QStringLiteral("port");
+constexpr int portCount = 16;
+
+// QCommandLineParser's usage line names the executable by its full path (or
+// not at all without an application object); ours names the program.
+QString helpText(const QCommandLineParser& parser, const QString& program)
+{
+    QString text = parser.helpText();
+    text.remove(0, text.indexOf(u'\n'));
+    return QStringLiteral("Usage: %1 [options]").arg(program) + text;
+}
+} // namespace
+
+QString programVersion()
+{
+    return QStringLiteral(TAGORIX_VERSION);
+}
+
+void addStandardOptions(QCommandLineParser& parser)
+{
+    // Not addVersionOption(): its -v would clash with the simulator's --verbose.
+    parser.addOption({{QStringLiteral("h"), helpName}, QStringLiteral("Show this help and exit.")});
+    parser.addOption({versionName, QStringLiteral("Show the version and exit.")});
+}
+
+std::optional<EarlyExit> parseStandardOptions(QCommandLineParser& parser, const QString& program,
+                                              const QStringList& arguments)
+{
+    if (!parser.parse(arguments))
+        return usageError(program, parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(program,
+                          QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().constFirst()));
+    if (parser.isSet(helpName))
+        return EarlyExit{0, helpText(parser, program)};
+    if (parser.isSet(versionName))
+        return EarlyExit{0, QStringLiteral("%1 %2\n").arg(program, programVersion())};
+    return std::nullopt;
+}
+
+EarlyExit usageError(const QString& program, const QString& message)
+{
+    return {usageErrorExitCode,
+            QStringLiteral("%1: %2\nTry '%1 --help' for the options.\n").arg(program, message)};
+}
+
+int finish(const EarlyExit& exit)
+{
+    std::FILE* stream = exit.exitCode == 0 ? stdout : stderr;
+    std::fputs(exit.text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+    return exit.exitCode;
+}
+
+QStringList argumentList(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+std::optional<int> portPositionOf(const QString& port)
+{
+    static const QRegularExpression form(QStringLiteral("^(?:COM)?([0-9]{1,2})$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = form.match(port.trimmed());
+    if (!match.hasMatch())
+        return std::nullopt;
+    const int number = match.captured(1).toInt();
+    if (number < 1 || number > portCount)
+        return std::nullopt;
+    return number - 1;
+}
+
+ToolCommandLine parseToolCommandLine(const QStringList& arguments)
+{
+    const QString program = QStringLiteral("tagorix-tool");
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Tests and configures the Tagorix handheld data collector over a serial port."));
+    addStandardOptions(parser);
+    parser.addOption({portName, QStringLiteral("Select this port at start: COM1 to COM16, or 1 to 16."),
+                      QStringLiteral("COMn")});
+
+    ToolCommandLine result;
+    result.exit = parseStandardOptions(parser, program, arguments);
+    if (result.exit || !parser.isSet(portName))
+        return result;
+    const QString port = parser.value(portName);
+    result.options.portPosition = portPositionOf(port);
+    if (!result.options.portPosition)
+        result.exit = usageError(
+            program, QStringLiteral("--port takes COM1 to COM16 (or 1 to 16), not '%1'").arg(port));
+    return result;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The command lines of the tool and the simulator: --help and --version as
+// on any Linux program, and usage errors reported the same way by both.
+// Parsing never needs a QCoreApplication, so --help, --version and a wrong
+// option end the program before any window (or display) exists.
+
+// How a command line ends the program before it starts its work: the text
+// goes to stdout with exit code 0 (help, version), or to stderr with exit
+// code 2 (a usage error).
+struct EarlyExit {
+    int exitCode = 0;
+    QString text;
+};
+
+inline constexpr int usageErrorExitCode = 2;
+
+// The version both programs report, e.g. "1.32.0".
+QString programVersion();
+
+// Adds --help (-h) and --version to a parser.
+void addStandardOptions(QCommandLineParser& parser);
+
+// Parses arguments (the program's path first). Returns the early exit for
+// --help, --version, an unknown option, a missing value or any positional
+// argument; nothing when the program is to go on with parser's values.
+std::optional<EarlyExit> parseStandardOptions(QCommandLineParser& parser, const QString& program,
+                                              const QStringList& arguments);
+
+// A usage error of program: "<program>: <message>" and a pointer to --help.
+EarlyExit usageError(const QString& program, const QString& message);
+
+// Writes the text where it belongs and returns the exit code.
+int finish(const EarlyExit& exit);
+
+// The program's arguments as Qt strings, read before any application object.
+QStringList argumentList(int argc, char* argv[]);
+
+// The tool's own options.
+struct ToolOptions {
+    // The port list position to select at start (0 is COM1), when given.
+    std::optional<int> portPosition;
+};
+
+struct ToolCommandLine {
+    ToolOptions options;
+    std::optional<EarlyExit> exit;
+};
+
+// tagorix-tool [--port COMn|n] [--help] [--version]
+ToolCommandLine parseToolCommandLine(const QStringList& arguments);
+
+// The list position of "COM3", "com3" or "3"; nothing outside COM1..COM16.
+std::optional<int> portPositionOf(const QString& port);
