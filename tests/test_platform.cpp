@@ -170,6 +170,19 @@ private slots:
         QCOMPARE(devicePathForPort(7, store), QStringLiteral("/dev/pts/9"));
     }
 
+    void settingsThatCannotBeWrittenAreAFailure()
+    {
+        // A folder where the settings file belongs cannot be replaced by a file.
+        const QString fileName = QtSettingsStore().fileName();
+        QFile::remove(fileName);
+        QVERIFY(QDir().mkpath(fileName));
+        QString text;
+        const int number = failureNumberOf([] { QtSettingsStore().save("Config", "Port", " 1"); }, &text);
+        QDir().rmdir(fileName);
+        QCOMPARE(number, FailureNumber::FileAccessError);
+        QVERIFY2(text.contains(fileName), qPrintable(text));
+    }
+
     void portsWithoutAnEntryAreTheSerialDevices()
     {
         MemorySettingsStore store;

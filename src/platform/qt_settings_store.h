@@ -11,9 +11,13 @@ public:
     QtSettingsStore();
     QString get(const QString& section, const QString& key, const QString& fallback) const override;
     void save(const QString& section, const QString& key, const QString& value) override;
+    bool contains(const QString& section, const QString& key) const;
+    void remove(const QString& section, const QString& key);
     // Where the settings live, for messages naming the file.
     QString fileName() const { return settings.fileName(); }
 
 private:
+    // Throws a failure that names the file when it cannot be written.
+    void writeOut();
     mutable QSettings settings;
 };
