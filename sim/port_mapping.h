@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 // Points the tool's port COMn at a device path: section "Ports", key "COMn"
 // of the tool's per-user settings. On destruction the entry gets back what
-// it held before, unless something else has changed it meanwhile; nothing
-// else in the settings is touched.
+// it held before, or goes again when there was none, unless something else
+// has changed it meanwhile; nothing else in the settings is touched.
 class PortMapping {
 public:
     PortMapping(int portNumber, const QString& devicePath);
@@ -21,5 +22,5 @@ public:
 private:
     int portNumber;
     QString devicePath;
-    QString previous;
+    std::optional<QString> previous;
 };

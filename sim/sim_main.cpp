@@ -189,7 +189,12 @@ int main(int argc, char* argv[])
     // The mapping is in place by the time the path is printed.
     std::unique_ptr<PortMapping> mapping;
     if (!parser.isSet(QStringLiteral("no-map"))) {
-        mapping = std::make_unique<PortMapping>(portNumber, server.devicePath());
+        try {
+            mapping = std::make_unique<PortMapping>(portNumber, server.devicePath());
+        } catch (const std::exception& failure) {
+            std::fprintf(stderr, "tagorix-sim: %s\n", failure.what());
+            return 1;
+        }
         std::fprintf(stderr, "tagorix-sim: COM%d -> %s (in %s)\n", portNumber, qPrintable(server.devicePath()),
                      qPrintable(PortMapping::settingsFile()));
     }

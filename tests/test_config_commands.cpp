@@ -56,7 +56,14 @@ private slots:
             return [list, index](Form1& f) { (f.*list)->setCurrentIndex(index); };
         };
         const auto type = [](QComboBox* Form1::*list, const char* text) {
-            return [list, text](Form1& f) { (f.*list)->setEditText(QString::fromLatin1(text)); };
+            // Typed as a user types, into the focused field, so that anything
+            // acting on focus and key presses acts.
+            return [list, text](Form1& f) {
+                (f.*list)->clearEditText();
+                QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+                QApplication::sendEvent(f.*list, &focusIn);
+                QTest::keyClicks(f.*list, QString::fromLatin1(text));
+            };
         };
         const auto check = [](std::initializer_list<QCheckBox* Form1::*> list) {
             return [boxes = QList<QCheckBox* Form1::*>(list)](Form1& f) {
@@ -75,6 +82,7 @@ private slots:
              "TIMEOUT \r"},
             {"FDX code", pick(&Form1::FDXCode, 1), &Form1::FdxcodeSetzen, "FDXCODE 2 \r"},
             {"FDX code typed", type(&Form1::FDXCode, "12"), &Form1::FdxcodeSetzen, "FDXCODE 12\r"},
+            {"FDX code typed as an item begins", type(&Form1::FDXCode, "1"), &Form1::FdxcodeSetzen, "FDXCODE 1\r"},
             {"FDX code empty", pick(&Form1::FDXCode, -1), &Form1::FdxcodeSetzen, "FDXCODE \r"},
             {"buzzer off", none, &Form1::EnBeeperSetzen, "ENBEEP  0\r"},
             {"buzzer on", check({&Form1::EnBeeper}), &Form1::EnBeeperSetzen, "ENBEEP  1\r"},

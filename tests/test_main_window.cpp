@@ -118,6 +118,15 @@ private slots:
         QCOMPARE(h.fakes.settings.values.value("Config/LoadPath"), QStringLiteral("codes.csv"));
     }
 
+    void settingsThatCannotBeSavedAreReported()
+    {
+        WindowHarness h;
+        h.fakes.settings.refuseSaving = true;
+        QTest::ignoreMessage(QtWarningMsg, "The settings could not be saved.");
+        h.window->close();
+        QCOMPARE(h.fakes.dialogs.texts(), QStringList{"The settings could not be saved."});
+    }
+
     void tabsBringTheirPageToTheFront()
     {
         WindowHarness h;

@@ -47,6 +47,7 @@ private slots:
         QTest::newRow("exponent") << "1.5e2" << 150.0;
         QTest::newRow("exponent with D") << "2D3" << 2000.0;
         QTest::newRow("negative exponent") << "25E-1" << 2.5;
+        QTest::newRow("exponent below the smallest number") << "1e-400" << 0.0;
         QTest::newRow("incomplete exponent") << "7e" << 7.0;
         QTest::newRow("incomplete signed exponent") << "7e+" << 7.0;
         QTest::newRow("hexadecimal") << "&H1F" << 31.0;

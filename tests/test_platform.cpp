@@ -5,11 +5,17 @@
 #include "platform/qt_dialogs.h"
 #include "platform/qt_settings_store.h"
 #include "platform/sequential_file.h"
+#include "support/file_size_limit.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -101,19 +107,46 @@ private slots:
         QVERIFY(text.contains("missing.csv"));
         QCOMPARE(failureNumberOf([&] { file.openForWriting(QString()); }), FailureNumber::BadFileName);
         QCOMPARE(failureNumberOf([&] { file.openForWriting(dir.path()); }), FailureNumber::FileAccessError);
+        // The far end is held open, so that opening the pipe would succeed
+        // instead of waiting: only the refusal keeps it shut.
+        const QString pipe = dir.filePath("pipe.csv");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        const int farEnd = ::open(QFile::encodeName(pipe).constData(), O_RDWR);
+        QCOMPARE(failureNumberOf([&] { file.openForReading(pipe); }, &text), FailureNumber::FileAccessError);
+        QVERIFY(text.contains("not a regular file"));
+        QCOMPARE(failureNumberOf([&] { file.openForWriting(pipe); }), FailureNumber::FileAccessError);
+        ::close(farEnd);
+        QCOMPARE(failureNumberOf([&] { file.openForWriting("/dev/full"); }), FailureNumber::FileAccessError);
         QVERIFY(!file.isOpen());
         QCOMPARE(failureNumberOf([&] { file.writeLine("x"); }), FailureNumber::BadFileName);
     }
 
-    void aFullDiskIsReportedOnTheLineThatDidNotFit()
+    void aFullDiskIsReportedOnTheLineThatDidNotFitAndNoPartOfItStays()
     {
-        if (!QFile::exists("/dev/full"))
-            QSKIP("no /dev/full here");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("records.csv");
         SequentialFile file;
-        file.openForWriting("/dev/full");
+        file.openForWriting(path);
+        file.writeLine("1;2;3");
         QString text;
-        QCOMPARE(failureNumberOf([&] { file.writeLine("record"); }, &text), FailureNumber::DiskFull);
-        QVERIFY(text.contains("/dev/full"));
+        int number = 0;
+        {
+            const FileSizeLimit limit(10);
+            number = failureNumberOf([&] { file.writeLine("4;5;6"); }, &text);
+        }
+        QCOMPARE(number, FailureNumber::DiskFull);
+        QVERIFY2(text.contains(path) && text.contains(qt_error_string(EFBIG)), qPrintable(text));
+        QCOMPARE(fileBytes(path), QByteArray("1;2;3\r\n"));
+    }
+
+    void aReadErrorIsNoEndOfLine()
+    {
+        // The first page of a process's memory is never mapped: reading it fails.
+        SequentialFile file;
+        file.openForReading("/proc/self/mem");
+        QString text;
+        QCOMPARE(failureNumberOf([&] { file.readLine(); }, &text), FailureNumber::DeviceIoError);
+        QVERIFY2(text.contains(qt_error_string(EIO)), qPrintable(text));
     }
 
     void settingsKeepLeadingBlanksAndEmptyTexts()
@@ -137,6 +170,19 @@ private slots:
         QCOMPARE(devicePathForPort(7, store), QStringLiteral("/dev/pts/9"));
     }
 
+    void settingsThatCannotBeWrittenAreAFailure()
+    {
+        // A folder where the settings file belongs cannot be replaced by a file.
+        const QString fileName = QtSettingsStore().fileName();
+        QFile::remove(fileName);
+        QVERIFY(QDir().mkpath(fileName));
+        QString text;
+        const int number = failureNumberOf([] { QtSettingsStore().save("Config", "Port", " 1"); }, &text);
+        QDir().rmdir(fileName);
+        QCOMPARE(number, FailureNumber::FileAccessError);
+        QVERIFY2(text.contains(fileName), qPrintable(text));
+    }
+
     void portsWithoutAnEntryAreTheSerialDevices()
     {
         MemorySettingsStore store;
@@ -149,9 +195,9 @@ private slots:
     void fileFiltersBecomeQtFilters()
     {
         QCOMPARE(toQtFileFilter("CSV files (*.csv)|*.csv|All files|*.*"),
-                 QStringLiteral("CSV files (*.csv);;All files (*.*)"));
+                 QStringLiteral("CSV files (*.csv);;All files (*)"));
         QCOMPARE(toQtFileFilter("CSV file (*.csv)|*.csv|All files|*.*"),
-                 QStringLiteral("CSV file (*.csv);;All files (*.*)"));
+                 QStringLiteral("CSV file (*.csv);;All files (*)"));
     }
 
     void commandLinesEndWithOneCarriageReturn()

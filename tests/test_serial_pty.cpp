@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "form/controls.h"
+#include "sim/port_mapping.h"
 #include "sim/pty_server.h"
 #include "support/sim_session.h"
 
@@ -68,6 +69,7 @@ private slots:
     void garbageBeforeTheOpenIsThereButDoesNotDisturbTheFirstReply();
     void pacedRepliesTakeTheirLineTime();
     void theSimulatorProgramMapsItsPortAndEndsCleanlyOnSigint();
+    void aPortMappingLeavesNoEntryWhereThereWasNone();
     void theSimulatorProgramListsEveryOptionAndRefusesBadValues();
     void aPathAssignedInTheDialogIsWhatConnectOpens();
     void aBusyPortNamesTheProcessHoldingIt();
@@ -269,6 +271,17 @@ void SerialPtyTest::theSimulatorProgramMapsItsPortAndEndsCleanlyOnSigint()
     QCOMPARE(settings.get(QStringLiteral("Ports"), QStringLiteral("COM9"), QString()), QStringLiteral("/dev/ttyUSB5"));
     QCOMPARE(settings.get(QStringLiteral("Config"), QStringLiteral("SavePath"), QString()),
              QStringLiteral("/tmp/records.csv"));
+}
+
+void SerialPtyTest::aPortMappingLeavesNoEntryWhereThereWasNone()
+{
+    QtSettingsStore settings;
+    settings.remove(PortMapping::section(), PortMapping::key(4));
+    {
+        PortMapping mapping(4, QStringLiteral("/dev/pts/77"));
+        QVERIFY(settings.contains(PortMapping::section(), PortMapping::key(4)));
+    }
+    QVERIFY(!settings.contains(PortMapping::section(), PortMapping::key(4)));
 }
 
 void SerialPtyTest::theSimulatorProgramListsEveryOptionAndRefusesBadValues()

@@ -131,9 +131,15 @@ void MainWindow::Form_Unload()
         platform.port.close();
     }
     f.ExchangeFile.close();
-    platform.settings.save(configSection, portKey, signPosition(f.Port->currentIndex()));
-    platform.settings.save(configSection, savePathKey, f.PfadSpeichern->text());
-    platform.settings.save(configSection, loadPathKey, f.PfadLaden->text());
+    try {
+        platform.settings.save(configSection, portKey, signPosition(f.Port->currentIndex()));
+        platform.settings.save(configSection, savePathKey, f.PfadSpeichern->text());
+        platform.settings.save(configSection, loadPathKey, f.PfadLaden->text());
+    } catch (const Failure& failure) {
+        // Told twice: the box may never be seen when the session itself is ending.
+        qWarning("%s", qUtf8Printable(failure.description));
+        platform.dialogs.message(failure.description, MessageIcon::Exclamation);
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

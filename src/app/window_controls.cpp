@@ -38,8 +38,11 @@ QComboBox* list(QWidget* parent, const char* name, bool editable, QRect rect)
 {
     auto* combo = place(new QComboBox(parent), name, rect);
     combo->setEditable(editable);
-    if (editable)
+    if (editable) {
         combo->setInsertPolicy(QComboBox::NoInsert);
+        // Typed text is sent as typed: Qt's completer would turn "1" into an item.
+        combo->setCompleter(nullptr);
+    }
     return combo;
 }
 

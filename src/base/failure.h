@@ -23,6 +23,7 @@ constexpr int Overflow = 6;
 constexpr int TypeMismatch = 13;
 constexpr int BadFileName = 52;
 constexpr int FileNotFound = 53;
+constexpr int DeviceIoError = 57;
 constexpr int DiskFull = 61;
 constexpr int PermissionDenied = 70;
 constexpr int PathNotFound = 76;

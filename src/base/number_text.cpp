@@ -3,7 +3,6 @@
 #include "base/failure.h"
 
 #include <cmath>
-#include <limits>
 
 QString signPosition(std::int64_t value)
 {
@@ -76,14 +75,10 @@ double decimalNumber(const QString& s)
         if (expDigits)
             text += exponent;
     }
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    if (ok)
-        return value;
-    // toDouble refuses results outside the double range; such a number is
-    // still a number, just an infinitely large one.
-    return text.startsWith(u'-') ? -std::numeric_limits<double>::infinity()
-                                 : std::numeric_limits<double>::infinity();
+    // A number beyond the double range still reads as the nearest one:
+    // toDouble gives an infinity above it and 0 below it, and only its
+    // ok flag says it was out of range.
+    return text.toDouble();
 }
 
 } // namespace

@@ -14,8 +14,13 @@ QString toQtFileFilter(const QString& filter)
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         const QString& description = parts.at(i);
         const QString& patterns = parts.at(i + 1);
-        const QString qtPatterns = QString(patterns).replace(u';', u' ');
-        entries << (description.contains(u'(') ? description : description + QStringLiteral(" (") + qtPatterns + u')');
+        QStringList qtPatterns;
+        for (const QString& pattern : patterns.split(u';'))
+            // "*.*" means every file where every name has an extension; on
+            // Linux it would hide the names without a dot.
+            qtPatterns << (pattern == QLatin1String("*.*") ? QStringLiteral("*") : pattern);
+        entries << (description.contains(u'(') ? description
+                                               : description + QStringLiteral(" (") + qtPatterns.join(u' ') + u')');
     }
     return entries.join(QStringLiteral(";;"));
 }

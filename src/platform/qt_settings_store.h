@@ -13,7 +13,10 @@ public:
     void save(const QString& section, const QString& key, const QString& value) override;
     void remove(const QString& section, const QString& key) override;
     QString fileName() const override { return settings.fileName(); }
+    bool contains(const QString& section, const QString& key) const;
 
 private:
+    // Throws a failure that names the file when it cannot be written.
+    void writeOut();
     mutable QSettings settings;
 };

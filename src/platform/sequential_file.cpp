@@ -5,17 +5,55 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <unistd.h>
+
+namespace {
+
+// Opening a named pipe waits for a process at its other end, which would
+// freeze the window; a socket or a device is no file of lines either.
+void refuseAllButRegularFiles(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile() && !info.isDir())
+        throw Failure(FailureNumber::FileAccessError,
+                      QStringLiteral("Path/File access error: %1 is not a regular file "
+                                     "(a named pipe, a socket or a device)")
+                          .arg(path));
+}
+
+// The reason is read from errno at once: Qt reports a short write on a
+// full disk without one.
+int writeAll(int descriptor, const QByteArray& bytes)
+{
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t count = ::write(descriptor, bytes.constData() + written, size_t(bytes.size() - written));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return count < 0 ? errno : ENOSPC;
+        written += count;
+    }
+    return 0;
+}
+
+} // namespace
+
 void SequentialFile::openForWriting(const QString& path)
 {
     close();
+    refuseAllButRegularFiles(path);
     file.setFileName(path);
-    if (path.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // Unbuffered: writeLine writes to the descriptor itself.
+    if (path.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         throwOpenFailure(path, true);
 }
 
 void SequentialFile::openForReading(const QString& path)
 {
     close();
+    refuseAllButRegularFiles(path);
     file.setFileName(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
         throwOpenFailure(path, false);
@@ -51,12 +89,17 @@ void SequentialFile::writeLine(const QByteArray& line)
         throw Failure(FailureNumber::BadFileName, QStringLiteral("Bad file name or number"));
     QByteArray bytes = line;
     bytes += "\r\n";
-    // Each line is flushed so that a crash or a lost device loses no line
-    // already handled.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
+    // Written straight to the system, so that a crash or a lost device loses
+    // no line already handled.
+    const int descriptor = file.handle();
+    const off_t lineStart = ::lseek(descriptor, 0, SEEK_CUR);
+    if (const int error = writeAll(descriptor, bytes)) {
+        // The file keeps whole records only: the part of this line that fit
+        // goes again.
+        if (lineStart >= 0 && ::ftruncate(descriptor, lineStart) == 0)
+            ::lseek(descriptor, lineStart, SEEK_SET);
         throw Failure(FailureNumber::DiskFull,
-                      QStringLiteral("Cannot write to %1: %2").arg(file.fileName(), reason));
+                      QStringLiteral("Cannot write to %1: %2").arg(file.fileName(), qt_error_string(error)));
     }
 }
 
@@ -82,5 +125,9 @@ QByteArray SequentialFile::readLine()
         }
         line += c;
     }
+    // A failed read is no end of line: what was read of it is not used.
+    if (file.error() != QFileDevice::NoError)
+        throw Failure(FailureNumber::DeviceIoError,
+                      QStringLiteral("Cannot read from %1: %2").arg(file.fileName(), file.errorString()));
     return line;
 }

@@ -8,20 +8,24 @@
 // written line by line or read line by line, one byte per character.
 class SequentialFile {
 public:
-    // Creates or replaces the file. Throws a failure that names the path.
+    // Creates or replaces the file. Throws a failure that names the path,
+    // also for anything that is there but is not a regular file.
     void openForWriting(const QString& path);
-    // Throws a failure that names the path.
+    // Throws a failure that names the path, as openForWriting does.
     void openForReading(const QString& path);
     // Closing when nothing is open is harmless.
     void close();
     bool isOpen() const { return file.isOpen(); }
 
-    // Writes the line and CR LF; the line is on disk when this returns.
+    // Writes the line and CR LF; the line is on disk when this returns. A
+    // line that does not fit is cut back whole, and the failure gives the
+    // system's reason.
     void writeLine(const QByteArray& line);
 
     bool atEnd() const;
     // The next line without its end. A line ends at CR LF, at a lone CR or
-    // at a lone LF; the last line needs no end.
+    // at a lone LF; the last line needs no end. A read error throws a
+    // failure that names it; the part of the line read before is dropped.
     QByteArray readLine();
 
 private:

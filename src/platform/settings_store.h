@@ -7,6 +7,7 @@ class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
     virtual QString get(const QString& section, const QString& key, const QString& fallback) const = 0;
+    // Throws a failure that names the store when the value cannot be kept.
     virtual void save(const QString& section, const QString& key, const QString& value) = 0;
     // Takes the key out, so that its fallback applies again.
     virtual void remove(const QString& section, const QString& key) = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/failure.h"
 #include "platform/settings_store.h"
 
 #include <QMap>
@@ -13,8 +14,13 @@ public:
     {
         return values.value(section + u'/' + key, fallback);
     }
+    // Set, every save fails as a store that cannot be written does.
+    bool refuseSaving = false;
+
     void save(const QString& section, const QString& key, const QString& value) override
     {
+        if (refuseSaving)
+            throw Failure(FailureNumber::FileAccessError, QStringLiteral("The settings could not be saved."));
         values.insert(section + u'/' + key, value);
     }
     void remove(const QString& section, const QString& key) override { values.remove(section + u'/' + key); }
