@@ -103,10 +103,14 @@ void Connection::Connect_Click()
             openChosenPort();
         else
             closeWithGoodbye();
-        if (link.platform().port.isOpen())
+        if (link.platform().port.isOpen()) {
             startHandshake();
-        else
+        } else {
             showClosed();
+            // Released during a read-out or a load: say how far it got.
+            if (!cutShortReport.isEmpty())
+                showFailure({});
+        }
     } catch (const Failure& failure) {
         reportAndRelease(connectFailureText(failure));
     }
@@ -119,6 +123,7 @@ void Connection::openChosenPort()
     // "COM12" -> 12; no selection leaves no number and fails.
     const int portNumber = strictInt16(f.Port->currentText().mid(3));
     link.platform().port.open(portNumber);
+    link.replies().startAfresh();
 }
 
 void Connection::closeWithGoodbye()
@@ -157,12 +162,20 @@ void Connection::showClosed()
     f.ConnectCountdown = 0;
     f.ExchangeFile.close();
     setBarValue(f.akku, 0);
+    const QString cutShort = link.exchange().cutShort();
+    if (!cutShort.isEmpty())
+        cutShortReport = cutShort;
 }
 
-void Connection::showFailure(const QString& text)
+void Connection::showFailure(const QString& text, const QString& advice)
 {
+    // What an exchange cut short by the end of the connection got done
+    // belongs to the same box.
+    QStringList parts{text, cutShortReport, advice};
+    parts.removeAll(QString());
+    cutShortReport.clear();
     const QScopedValueRollback reporting(showingFailure, true);
-    link.platform().dialogs.message(text);
+    link.platform().dialogs.message(parts.join(QStringLiteral("\n\n")));
 }
 
 void Connection::releaseToggle()
@@ -230,9 +243,14 @@ void Connection::deviceLost(const Failure& failure)
         return; // opened again since the loss: the report is out of date
     // Nothing to tell when the user has already let go of the connection, or
     // while the failure that found the loss is being shown.
-    if (checkValue(link.form().Connect) == 1 && !showingFailure)
-        showFailure(failure.description + QStringLiteral("\n\nCheck the device and its cable, then press Connect again."));
-    // The port closed itself: nothing to say goodbye to.
+    const bool tell = checkValue(link.form().Connect) == 1 && !showingFailure;
+    // The port closed itself: nothing to say goodbye to. Closed before the
+    // box opens, so that the hand-shake's time-out cannot open the port
+    // again behind it.
     showClosed();
+    if (tell)
+        showFailure(failure.description, QStringLiteral("Check the device and its cable, then press Connect again."));
+    else
+        cutShortReport.clear();
     releaseToggle();
 }

@@ -36,13 +36,15 @@ private:
     void showClosed();
     void retry();
     void deviceLost(const Failure& failure);
-    void showFailure(const QString& text);
+    void showFailure(const QString& text, const QString& advice = {});
     void releaseToggle();
     void reportAndRelease(const QString& text);
 
     DeviceLink& link;
     ReadBack& readBack;
     bool showingFailure = false;
+    // How far an exchange that the end of the connection cut short got, until told.
+    QString cutShortReport;
 };
 
 // What the user reads when the connect toggle fails: the failure's own

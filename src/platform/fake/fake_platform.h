@@ -13,4 +13,12 @@ struct FakePlatform {
     FakeDialogs dialogs;
     MemorySettingsStore settings;
     Platform platform{port, clock, dialogs, settings};
+
+    // Every message box stays open for ms of virtual time, with window
+    // events (timer ticks, received bytes) handled meanwhile, as under a
+    // real modal box; 0 closes them at once again.
+    void keepBoxesOpenFor(qint64 ms)
+    {
+        dialogs.whileShown = ms > 0 ? std::function<void()>([this, ms] { clock.runFor(ms); }) : nullptr;
+    }
 };
