@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     f.RxBuffer.clear();
     f.Ausgabe->clearAndRedraw();
     f.ReplyMode = static_cast<std::int16_t>(data[0] % 7);
-    f.RecordsLeft = static_cast<std::int16_t>(data[0] / 7);
+    f.RecordsLeft = data[0] / 7;
     f.ReadCont->setChecked(data[0] & 0x80);
     w.handled.clear();
     w.fakes.dialogs.shown.clear();

@@ -345,7 +345,8 @@ private slots:
         h.fakes.port.failNextWrite(Failure(FailureNumber::PortLost, QStringLiteral("Input/output error")));
         pressConnect(h);
 
-        QCOMPARE(h.fakes.dialogs.texts(), QStringList{QStringLiteral("Input/output error")});
+        QCOMPARE(h.fakes.dialogs.texts(),
+                 QStringList{QStringLiteral("The connection to the device was lost: Input/output error.")});
         QVERIFY(!h.fakes.port.isOpen());
         QVERIFY(allPagesEnabled(h.form(), false));
         QCOMPARE(h.form().Connect->text(), QStringLiteral("Connect"));
@@ -414,6 +415,43 @@ private slots:
         QVERIFY(allPagesEnabled(h.form(), false));
         pressConnect(h);
         QCOMPARE(h.fakes.port.openCount(), 2);
+    }
+
+    void aLossUnderABoxThatOutlastsTheHandshakeTimeOut()
+    {
+        WindowHarness h;
+        pressConnect(h);
+        h.fakes.clock.runFor(1000);
+        // The box stays open far longer than the five ticks of the hand-shake.
+        h.fakes.keepBoxesOpenFor(10'000);
+        h.fakes.port.loseDevice();
+        h.fakes.clock.runFor(100);
+        h.fakes.keepBoxesOpenFor(0);
+
+        QCOMPARE(h.fakes.dialogs.shown.size(), 1);
+        QCOMPARE(h.fakes.port.openCount(), 1);
+        QVERIFY(!h.fakes.port.isOpen());
+        QVERIFY(!h.form().Connect->isChecked());
+        QVERIFY(!h.form().IgnoreConnectClick);
+        QVERIFY(allPagesEnabled(h.form(), false));
+        pressConnect(h);
+        QVERIFY(h.fakes.port.isOpen());
+        QCOMPARE(h.fakes.port.openCount(), 2);
+    }
+
+    void aNewConnectionStartsWithAnEmptyReceiveBuffer()
+    {
+        WindowHarness h;
+        ScriptedDevice device(h);
+        QVERIFY(connectAndReadBack(h));
+        // The device goes away in the middle of a line.
+        h.fakes.port.deliver("TAGTYP:");
+        h.fakes.clock.runFor(10);
+        h.fakes.port.loseDevice();
+        h.fakes.clock.runFor(100);
+
+        QVERIFY(connectAndReadBack(h));
+        QCOMPARE(timesSent(h, "ONLINE"), 2); // the first "Ok" was taken, no retry
     }
 
     void aLossReportedAfterTheNextOpenIsOutOfDate()

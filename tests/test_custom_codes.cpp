@@ -67,6 +67,9 @@ private slots:
     void missingFileShowsTheReasonAndSendsNothing();
     void failedSendEndsTheLoad();
     void loadEndsWhenItsFileIsClosedMeanwhile();
+    void readoutPressedDuringALoadStartsNothing();
+    void endOfTheConnectionEndsTheLoadAtOnce_data();
+    void endOfTheConnectionEndsTheLoadAtOnce();
     void eraseAsksFirst();
     void readOutOnlyEchoes();
 };
@@ -207,7 +210,9 @@ void TestCustomCodes::noAnswerWaits1000StepsOf5msPerAttempt()
     QCOMPARE(store.puts, puts({"silent", "silent", "silent", "silent", "silent", "heard"}));
     const qint64 silentLine = 5 * (5 + 1000 * 5);
     QCOMPARE(page.h.fakes.clock.elapsedMs() - start, silentLine + 5 + 2);
-    QCOMPARE(page.h.fakes.clock.pausedMs(), silentLine + 5 + 2);
+    // The waits sleep until something happens, not in slices.
+    QCOMPARE(page.h.fakes.clock.pausedMs(), 6 * 5);
+    QCOMPARE(page.h.fakes.clock.waitedMs(), 5 * 1000 * 5 + 2);
 }
 
 void TestCustomCodes::answerEndsTheWaitAtOnce()
@@ -292,6 +297,77 @@ void TestCustomCodes::loadEndsWhenItsFileIsClosedMeanwhile()
     load(page, "1\r\n2\r\n3\r\n");
     QCOMPARE(page.sent(), QList<QByteArray>{"PUT 1"});
     QVERIFY(page.messages().isEmpty());
+}
+
+void TestCustomCodes::readoutPressedDuringALoadStartsNothing()
+{
+    ExchangePage page;
+    CodeStore store;
+    serve(page, store);
+    page.form().PfadSpeichern->setText(page.path(QStringLiteral("records.csv")));
+    bool pressed = false;
+    page.h.fakes.clock.addEventSource([&] {
+        if (pressed || store.puts.isEmpty())
+            return false;
+        pressed = true;
+        page.click(page.form().LeseErfassungen);
+        return true;
+    });
+    load(page, "1\r\n2\r\n3\r\n");
+
+    QVERIFY(pressed);
+    QCOMPARE(page.sent(), (QList<QByteArray>{"PUT 1", "PUT 2", "PUT 3"}));
+    QVERIFY(page.messages().isEmpty());
+    QVERIFY(page.form().FrameUebertragen->isEnabled());
+}
+
+void TestCustomCodes::endOfTheConnectionEndsTheLoadAtOnce_data()
+{
+    QTest::addColumn<bool>("closeWindow");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("Connect released")
+        << false << QStringList{"The load of custom codes was cut short: the device had acknowledged 2 lines."};
+    // The program ends now: nothing more to tell.
+    QTest::newRow("window closed") << true << QStringList{};
+}
+
+void TestCustomCodes::endOfTheConnectionEndsTheLoadAtOnce()
+{
+    QFETCH(bool, closeWindow);
+    QFETCH(QStringList, messages);
+    ExchangePage page;
+    // The toggle pressed, as after connecting.
+    page.form().IgnoreConnectClick = true;
+    page.form().Connect->setChecked(true);
+    QList<QByteArray> sentData;
+    bool due = false;
+    qint64 endedAt = -1;
+    page.h.fakes.clock.addEventSource([&] {
+        if (!due || endedAt >= 0)
+            return false;
+        endedAt = page.h.fakes.clock.elapsedMs();
+        if (closeWindow)
+            page.h.window->close();
+        else
+            page.click(page.form().Connect);
+        return true;
+    });
+    // Two lines are taken; the connection ends 100 ms into the wait for the third.
+    page.answerWith([&](const QByteArray& line) {
+        if (!line.startsWith("PUT "))
+            return QByteArray();
+        sentData << line.mid(4);
+        if (sentData.size() == 3)
+            page.h.fakes.clock.schedule(100, [&due] { due = true; });
+        return sentData.size() < 3 ? QByteArray("Ok\r\n") : QByteArray();
+    });
+    load(page, "1\r\n2\r\n3\r\n4\r\n");
+
+    QVERIFY(endedAt >= 0);
+    QCOMPARE(page.h.fakes.clock.elapsedMs(), endedAt);
+    QCOMPARE(sentData, puts({"1", "2", "3"}));
+    QCOMPARE(page.messages(), messages);
+    QVERIFY(!page.h.fakes.port.isOpen());
 }
 
 void TestCustomCodes::eraseAsksFirst()

@@ -192,7 +192,7 @@ void OnlineIdentificationTest::aRefusedRepeatIsReportedAndKeepsTheModeArmed()
     openPages(h);
     setCheckValue(h.form().ReadCont, 1);
     clickOnItsPage(h, QStringLiteral("ReadId"));
-    h.fakes.port.failNextWrite(Failure(FailureNumber::PortLost, QStringLiteral("The device does not answer")));
+    h.fakes.port.failNextWrite(portNotOpen());
 
     h.fakes.port.deliver("ID1\r\nID2\r\n");
     h.fakes.clock.runFor(0);
@@ -200,7 +200,7 @@ void OnlineIdentificationTest::aRefusedRepeatIsReportedAndKeepsTheModeArmed()
     // The receive path shows the failure and ends its run; the second line
     // waits for the next receive event.
     QCOMPARE(h.fakes.dialogs.shown.size(), 1);
-    QCOMPARE(h.fakes.dialogs.shown.at(0).text, QStringLiteral("The device does not answer"));
+    QCOMPARE(h.fakes.dialogs.shown.at(0).text, portNotOpen().description);
     QCOMPARE(h.fakes.dialogs.shown.at(0).title, QStringLiteral("Tagorix Tool"));
     QCOMPARE(h.fakes.dialogs.shown.at(0).buttons, MessageButtons::Ok);
     QCOMPARE(h.sent(), QList<QByteArray>{"READID"});

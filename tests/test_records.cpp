@@ -57,6 +57,7 @@ private slots:
     void fileThatTakesNothingStopsTheTransferWithOneMessage();
     void failedGetKeepsTheTransferOpen();
     void newReadoutStartsOverWithAFreshFile();
+    void aSecondClickDuringTheCountWaitStartsNothing();
 
     void eraseAsksFirst();
 };
@@ -227,7 +228,7 @@ void TestRecords::countWaitGivesUpAfter51StepsOf50ms()
     startReadout(page);
 
     QCOMPARE(page.h.fakes.clock.elapsedMs() - start, 51 * 50);
-    QCOMPARE(page.h.fakes.clock.pausedMs(), 51 * 50);
+    QCOMPARE(page.h.fakes.clock.waitedMs(), 51 * 50);
     QCOMPARE(page.sent(), QList<QByteArray>{"STA"});
     QVERIFY(page.messages().isEmpty());
     // The emptied file stays open; a late reply is shown but resumes nothing.
@@ -282,12 +283,12 @@ void TestRecords::failedGetKeepsTheTransferOpen()
     page.answerWith([&page](const QByteArray& line) {
         if (line != "STA")
             return QByteArray();
-        page.h.fakes.port.failNextWrite(Failure(FailureNumber::PortLost, QStringLiteral("line dropped")));
+        page.h.fakes.port.failNextWrite(portNotOpen());
         return QByteArray("0|2\r\n");
     });
     startReadout(page);
 
-    QCOMPARE(page.messages(), QStringList{"line dropped"});
+    QCOMPARE(page.messages(), QStringList{portNotOpen().description});
     QCOMPARE(page.form().ReplyMode, ReplyModes::RecordLine);
     QVERIFY(page.form().ExchangeFile.isOpen());
 }
@@ -300,11 +301,38 @@ void TestRecords::newReadoutStartsOverWithAFreshFile()
     page.h.fakes.port.deliver("first|1\r\nfirst|2\r\n");
     page.h.fakes.clock.runFor(1);
     QCOMPARE(page.fileBytes("records.csv"), QByteArray("first;1\r\nfirst;2\r\n"));
+    // While the transfer runs, a second read-out cannot start.
+    startReadout(page);
+    QCOMPARE(page.sent(), (QList<QByteArray>{"STA", "GET"}));
+    page.h.fakes.port.deliver("first|3\r\n");
+    page.h.fakes.clock.runFor(1);
 
     holdRecords(page, {"second|1", "second|2"});
     startReadout(page);
     page.h.fakes.clock.runFor(100);
     QCOMPARE(page.fileBytes("records.csv"), QByteArray("second;1\r\nsecond;2\r\n"));
+    QCOMPARE(page.messages(), QStringList(2, QStringLiteral("Transfer of records finished.")));
+}
+
+void TestRecords::aSecondClickDuringTheCountWaitStartsNothing()
+{
+    ExchangePage page;
+    holdRecords(page, {"1|a", "2|b", "3|c"}, 20);
+    // The user clicks again while the first click waits for the count.
+    bool clickedAgain = false;
+    page.h.fakes.clock.addEventSource([&] {
+        if (clickedAgain || page.sent().isEmpty())
+            return false;
+        clickedAgain = true;
+        page.click(page.form().LeseErfassungen);
+        return true;
+    });
+    startReadout(page);
+    page.h.fakes.clock.runFor(100);
+
+    QVERIFY(clickedAgain);
+    QCOMPARE(page.sent(), (QList<QByteArray>{"STA", "GET"}));
+    QCOMPARE(page.fileBytes("records.csv"), QByteArray("1;a\r\n2;b\r\n3;c\r\n"));
     QCOMPARE(page.messages(), QStringList{"Transfer of records finished."});
 }
 

@@ -28,28 +28,30 @@ void askWithReply(ExchangePage& page, const QByteArray& reply)
 void TestStatistics::replyShowsBothCounts_data()
 {
     QTest::addColumn<QByteArray>("reply");
-    QTest::addColumn<int>("customCodes");
-    QTest::addColumn<int>("records");
+    QTest::addColumn<qint64>("customCodes");
+    QTest::addColumn<qint64>("records");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("zero") << QByteArray("0|0") << 0 << 0 << "Custom codes:  0, records:  0";
-    QTest::newRow("typical") << QByteArray("5|12") << 5 << 12 << "Custom codes:  5, records:  12";
-    QTest::newRow("second bar ends the record count") << QByteArray("7|3|9") << 7 << 3
+    QTest::newRow("zero") << QByteArray("0|0") << qint64(0) << qint64(0) << "Custom codes:  0, records:  0";
+    QTest::newRow("typical") << QByteArray("5|12") << qint64(5) << qint64(12) << "Custom codes:  5, records:  12";
+    QTest::newRow("second bar ends the record count") << QByteArray("7|3|9") << qint64(7) << qint64(3)
                                                       << "Custom codes:  7, records:  3";
-    QTest::newRow("words after the numbers") << QByteArray("12 codes|40 records") << 12 << 40
+    QTest::newRow("words after the numbers") << QByteArray("12 codes|40 records") << qint64(12) << qint64(40)
                                              << "Custom codes:  12, records:  40";
-    QTest::newRow("no numbers") << QByteArray("abc|def") << 0 << 0 << "Custom codes:  0, records:  0";
-    QTest::newRow("negative takes the sign position") << QByteArray("-2|5") << -2 << 5
+    QTest::newRow("no numbers") << QByteArray("abc|def") << qint64(0) << qint64(0) << "Custom codes:  0, records:  0";
+    QTest::newRow("negative takes the sign position") << QByteArray("-2|5") << qint64(-2) << qint64(5)
                                                       << "Custom codes: -2, records:  5";
-    QTest::newRow("half rounds to even") << QByteArray("2.5|3.5") << 2 << 4 << "Custom codes:  2, records:  4";
-    QTest::newRow("largest") << QByteArray("32767|-32768") << 32767 << -32768
+    QTest::newRow("half rounds to even") << QByteArray("2.5|3.5") << qint64(2) << qint64(4) << "Custom codes:  2, records:  4";
+    QTest::newRow("more than 16 bits hold") << QByteArray("40000|100000") << qint64(40000) << qint64(100000)
+                                            << "Custom codes:  40000, records:  100000";
+    QTest::newRow("16-bit extremes") << QByteArray("32767|-32768") << qint64(32767) << qint64(-32768)
                              << "Custom codes:  32767, records: -32768";
 }
 
 void TestStatistics::replyShowsBothCounts()
 {
     QFETCH(QByteArray, reply);
-    QFETCH(int, customCodes);
-    QFETCH(int, records);
+    QFETCH(qint64, customCodes);
+    QFETCH(qint64, records);
     QFETCH(QString, shown);
 
     ExchangePage page;
@@ -89,7 +91,7 @@ void TestStatistics::overflowingRecordCountKeepsTheCustomCodeCount()
     askWithReply(page, "1|2\r\n");
     page.form().AckFlag = 0;
 
-    askWithReply(page, "5|40000\r\n");
+    askWithReply(page, "5|1e19\r\n");
 
     QCOMPARE(page.messages(), QStringList{overflowFailure().description});
     QCOMPARE(page.form().CustomCodeCount, 5);

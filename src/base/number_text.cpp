@@ -124,3 +124,13 @@ std::int16_t strictInt16(QStringView text)
         throw typeMismatch();
     return toInt16(value);
 }
+
+std::int64_t leadingInt64(QStringView text)
+{
+    const double rounded = std::nearbyint(leadingNumber(text));
+    // 2^63 is exactly representable; every double below it converts.
+    constexpr double limit = 9223372036854775808.0;
+    if (std::isnan(rounded) || rounded < -limit || rounded >= limit)
+        throw overflowFailure();
+    return static_cast<std::int64_t>(rounded);
+}

@@ -26,3 +26,7 @@ std::int16_t leadingInt16(QStringView text);
 // to 16 bits. Throws the type-mismatch failure for anything else, and the
 // overflow failure when it does not fit.
 std::int16_t strictInt16(QStringView text);
+
+// leadingNumber rounded as toInt16 does, to 64 bits: for counts that must
+// never overflow. Throws the overflow failure only beyond 64 bits.
+std::int64_t leadingInt64(QStringView text);

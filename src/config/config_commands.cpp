@@ -46,7 +46,7 @@ void ConfigCommands::SetzeZeit_Click()
     try {
         sendSetting(QStringLiteral("CLOCK"), link.form().Zeit->text());
     } catch (const Failure& failure) {
-        link.platform().dialogs.message(failure.description);
+        link.showFailure(failure);
     }
 }
 

@@ -8,9 +8,18 @@
 #include "link/device_link.h"
 #include "platform/platform.h"
 
+#include <QScopeGuard>
+
 namespace {
 const QByteArray utf8ByteOrderMark("\xEF\xBB\xBF");
+
+QString loadCutShort(qint64 acknowledged)
+{
+    return QStringLiteral("The load of custom codes was cut short: the device had acknowledged %1 %2.")
+        .arg(acknowledged)
+        .arg(acknowledged == 1 ? QStringLiteral("line") : QStringLiteral("lines"));
 }
+} // namespace
 
 CustomCodes::CustomCodes(DeviceLink& link)
     : link(link)
@@ -32,6 +41,10 @@ void CustomCodes::GeneriereDaten_Click()
         form.ExchangeFile.openForReading(form.PfadLaden->text());
         // Wide enough that a long file never runs out of line numbers.
         qint64 linesRead = 0;
+        qint64 acknowledged = 0;
+        RunningExchange& exchange = link.exchange();
+        exchange.begin([&acknowledged] { return loadCutShort(acknowledged); });
+        const auto finished = qScopeGuard([&exchange] { exchange.finish(); });
         // The handle is shared: another operation may close or reopen it
         // while this load waits for an answer, and the load then ends.
         while (!form.ExchangeFile.atEnd()) {
@@ -50,8 +63,11 @@ void CustomCodes::GeneriereDaten_Click()
             // line made the load measurably slower.
             form.Ausgabe->setPlainText(QStringLiteral("Dataset ") + signPosition(linesRead + 1) +
                                        QStringLiteral(" "));
-            if (uploadLine(data) == Outcome::MemoryFull)
+            const Outcome outcome = uploadLine(data);
+            if (outcome == Outcome::MemoryFull || outcome == Outcome::CutShort)
                 return;
+            if (outcome == Outcome::Taken)
+                ++acknowledged;
             ++linesRead;
         }
     });
@@ -66,7 +82,11 @@ CustomCodes::Outcome CustomCodes::uploadLine(const QString& data)
         form.AckFlag = 0;
         clock.pause(pacingMs);
         link.send(QStringLiteral("PUT ") + data);
-        waitForReply(clock, acknowledgementWait, [&form] { return form.AckFlag != 0; });
+        RunningExchange& exchange = link.exchange();
+        waitForReply(clock, acknowledgementWait,
+                     [&form, &exchange] { return form.AckFlag != 0 || exchange.connectionEnded(); });
+        if (exchange.connectionEnded())
+            return Outcome::CutShort;
         if (form.AckFlag == 1)
             return Outcome::Taken;
         if (form.AckFlag < -1)

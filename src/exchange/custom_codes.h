@@ -21,7 +21,7 @@ public:
     static constexpr int pacingMs = 5;
 
 private:
-    enum class Outcome { Taken, GivenUp, MemoryFull };
+    enum class Outcome { Taken, GivenUp, MemoryFull, CutShort };
     Outcome uploadLine(const QString& data);
 
     DeviceLink& link;

@@ -9,7 +9,7 @@ void showingFailures(DeviceLink& link, const std::function<void()>& steps)
     try {
         steps();
     } catch (const Failure& failure) {
-        link.platform().dialogs.message(failure.description);
+        link.showFailure(failure);
     }
 }
 

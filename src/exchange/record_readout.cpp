@@ -8,6 +8,8 @@
 #include "link/device_link.h"
 #include "platform/platform.h"
 
+#include <QScopeGuard>
+
 RecordReadout::RecordReadout(DeviceLink& link)
     : link(link)
 {
@@ -20,18 +22,26 @@ RecordReadout::RecordReadout(DeviceLink& link)
 void RecordReadout::LeseErfassungen_Click()
 {
     Form1& form = link.form();
-    showingFailures(link, [this, &form] {
+    RunningExchange& exchange = link.exchange();
+    showingFailures(link, [this, &form, &exchange] {
         link.clearOutput();
         form.ExchangeFile.close();
         // Created (or emptied) now, even if the device then reports no records.
         form.ExchangeFile.openForWriting(form.PfadSpeichern->text());
+        // Runs on in the record lines after this click, until the last one.
+        exchange.begin([this] { return cutShortText(); });
+        // Every way out of this click but "GET" sent ends the read-out.
+        auto finished = qScopeGuard([&exchange] { exchange.finish(); });
+        countAnnounced = -1;
         form.ReplyMode = ReplyModes::Statistics;
         form.AckFlag = 0;
         link.send(QStringLiteral("STA"));
-        if (!waitForReply(link.platform().clock, recordCountWait, [&form] { return form.AckFlag == 1; }))
+        if (!waitForReply(link.platform().clock, recordCountWait,
+                          [&form, &exchange] { return form.AckFlag == 1 || exchange.connectionEnded(); }) ||
+            exchange.connectionEnded())
             return;
 
-        form.RecordsLeft = form.RecordCount;
+        countAnnounced = form.RecordsLeft = form.RecordCount;
         if (form.RecordsLeft <= 0) {
             link.platform().dialogs.message(QStringLiteral("There are no records present."),
                                             MessageIcon::Exclamation);
@@ -40,7 +50,19 @@ void RecordReadout::LeseErfassungen_Click()
         }
         form.ReplyMode = ReplyModes::RecordLine;
         link.send(QStringLiteral("GET"));
+        finished.dismiss();
     });
+}
+
+QString RecordReadout::cutShortText() const
+{
+    if (countAnnounced < 0)
+        return QStringLiteral("The read-out of records was cut short before the device said how many it holds: "
+                              "the records file is empty.");
+    return QStringLiteral("The read-out of records was cut short: %1 of the %2 records the device announced are "
+                          "in the file.")
+        .arg(countAnnounced - link.form().RecordsLeft)
+        .arg(countAnnounced);
 }
 
 void RecordReadout::LoescheErfassungen_Click()
@@ -60,11 +82,13 @@ void RecordReadout::handleRecordLine(const QString& line)
         // for every record still to come. Later lines are only echoed.
         form.ReplyMode = ReplyModes::EchoOnly;
         form.ExchangeFile.close();
+        link.exchange().finish();
         throw;
     }
     --form.RecordsLeft;
     if (form.RecordsLeft == 0) {
         form.ReplyMode = ReplyModes::EchoOnly;
+        link.exchange().finish();
         link.platform().dialogs.message(QStringLiteral("Transfer of records finished."), MessageIcon::Information);
         form.ExchangeFile.close();
     }

@@ -16,7 +16,11 @@ public:
     void handleRecordLine(const QString& line);
 
 private:
+    QString cutShortText() const;
+
     DeviceLink& link;
+    // The record count of this read-out; -1 before the device has told it.
+    qint64 countAnnounced = -1;
 };
 
 // The device separates a record's fields with "|", the records file with

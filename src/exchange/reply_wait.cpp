@@ -2,24 +2,14 @@
 
 #include "platform/clock.h"
 
-#include <algorithm>
-
-namespace {
-constexpr int sliceMs = 1;
-}
-
 bool waitForReply(Clock& clock, WaitBound bound, const std::function<bool()>& answered)
 {
     clock.doEvents();
-    if (answered())
-        return true;
-    for (int poll = 0; poll < bound.polls; ++poll) {
-        for (int slept = 0; slept < bound.stepMs; slept += sliceMs) {
-            clock.pause(std::min(sliceMs, bound.stepMs - slept));
-            clock.doEvents();
-            if (answered())
-                return true;
-        }
+    double leftMs = double(bound.polls) * bound.stepMs;
+    while (!answered()) {
+        if (leftMs <= 0)
+            return false;
+        leftMs -= clock.waitForEvents(leftMs);
     }
-    return false;
+    return true;
 }

@@ -18,8 +18,7 @@ inline constexpr WaitBound acknowledgementWait{1000, 5};
 
 // Waits for `answered` while keeping the window alive: pending events are
 // processed (the receive path runs inside this) and `answered` is checked
-// right after each round of events. Each step's sleep is taken in slices of
-// one millisecond with events processed in between, so a reply ends the wait
-// within a slice of its arrival instead of after the rest of a step; the
-// total sleep stays within polls x stepMs. Returns whether the reply came.
+// after each round of them. The wait sleeps until the next event comes, so a
+// reply ends it as soon as it has been handled; in all it lasts at most
+// polls x stepMs of real time. Returns whether the reply came.
 bool waitForReply(Clock& clock, WaitBound bound, const std::function<bool()>& answered);

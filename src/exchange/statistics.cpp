@@ -32,8 +32,8 @@ void Statistics::handleReply(const QString& line)
     }
     // Each count is stored as soon as it is read: an overflowing record
     // count leaves the custom-code count already taken.
-    form.CustomCodeCount = leadingInt16(QStringView(line).left(bar));
-    form.RecordCount = leadingInt16(QStringView(line).mid(bar + 1));
+    form.CustomCodeCount = leadingInt64(QStringView(line).left(bar));
+    form.RecordCount = leadingInt64(QStringView(line).mid(bar + 1));
     form.OutStatistik->setText(QStringLiteral("Custom codes: ") + signPosition(form.CustomCodeCount) +
                                QStringLiteral(", records: ") + signPosition(form.RecordCount));
     form.AckFlag = 1;

@@ -133,9 +133,10 @@ struct Form1 {
     QByteArray RxBuffer;               // received, not yet cut into lines
     std::int16_t ReplyMode = 0;        // what the next reply line means (ReplyModes)
     std::int16_t AckFlag = 0;          // 0 none yet, 1 parsed/"Ok", -1 "Error", -2 "Memory full"
-    std::int16_t CustomCodeCount = 0;
-    std::int16_t RecordCount = 0;
-    std::int16_t RecordsLeft = 0;
+    // Counts wide enough that no device's store overflows them.
+    std::int64_t CustomCodeCount = 0;
+    std::int64_t RecordCount = 0;
+    std::int64_t RecordsLeft = 0;
     std::int16_t ConnectCountdown = 0; // timer ticks left for the answer to "ONLINE"
     bool IgnoreConnectClick = false;   // the next Connect click is the program's own release
 

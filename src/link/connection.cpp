@@ -139,10 +139,14 @@ void Connection::Connect_Click()
             openChosenPort();
         else
             closeWithGoodbye();
-        if (link.platform().port.isOpen())
+        if (link.platform().port.isOpen()) {
             startHandshake();
-        else
+        } else {
             showClosed();
+            // Released during a read-out or a load: say how far it got.
+            if (!cutShortReport.isEmpty())
+                showFailure({});
+        }
     } catch (const Failure& failure) {
         reportConnectFailure(failure);
     }
@@ -178,6 +182,7 @@ void Connection::openChosenPort()
     Form1& f = link.form();
     f.Ausgabe->replaceAndRedraw(QStringLiteral("connecting...\r\n"));
     link.platform().port.open(chosenPortNumber());
+    link.replies().startAfresh();
 }
 
 void Connection::closeWithGoodbye()
@@ -216,12 +221,20 @@ void Connection::showClosed()
     f.ConnectCountdown = 0;
     f.ExchangeFile.close();
     setBarValue(f.akku, 0);
+    const QString cutShort = link.exchange().cutShort();
+    if (!cutShort.isEmpty())
+        cutShortReport = cutShort;
 }
 
-void Connection::showFailure(const QString& text)
+void Connection::showFailure(const QString& text, const QString& advice)
 {
+    // What an exchange cut short by the end of the connection got done
+    // belongs to the same box.
+    QStringList parts{text, cutShortReport, advice};
+    parts.removeAll(QString());
+    cutShortReport.clear();
     const QScopedValueRollback reporting(showingFailure, true);
-    link.platform().dialogs.message(text);
+    link.platform().dialogs.message(parts.join(QStringLiteral("\n\n")));
 }
 
 void Connection::releaseToggle()
@@ -289,9 +302,14 @@ void Connection::deviceLost(const Failure& failure)
         return; // opened again since the loss: the report is out of date
     // Nothing to tell when the user has already let go of the connection, or
     // while the failure that found the loss is being shown.
-    if (checkValue(link.form().Connect) == 1 && !showingFailure)
-        showFailure(failure.description + QStringLiteral("\n\nCheck the device and its cable, then press Connect again."));
-    // The port closed itself: nothing to say goodbye to.
+    const bool tell = checkValue(link.form().Connect) == 1 && !showingFailure;
+    // The port closed itself: nothing to say goodbye to. Closed before the
+    // box opens, so that the hand-shake's time-out cannot open the port
+    // again behind it.
     showClosed();
+    if (tell)
+        showFailure(failure.description, QStringLiteral("Check the device and its cable, then press Connect again."));
+    else
+        cutShortReport.clear();
     releaseToggle();
 }

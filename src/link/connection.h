@@ -45,7 +45,7 @@ private:
     void showClosed();
     void retry();
     void deviceLost(const Failure& failure);
-    void showFailure(const QString& text);
+    void showFailure(const QString& text, const QString& advice = {});
     void releaseToggle();
     void reportAndRelease(const QString& text);
 
@@ -53,6 +53,8 @@ private:
     ReadBack& readBack;
     bool showingFailure = false;
     MissingDeviceBox missingDeviceBox;
+    // How far an exchange that the end of the connection cut short got, until told.
+    QString cutShortReport;
 };
 
 // What the user reads when the connect toggle fails: the failure's own

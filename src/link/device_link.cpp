@@ -5,7 +5,7 @@
 #include "platform/platform.h"
 
 DeviceLink::DeviceLink(Form1& form, Platform& platform)
-    : formRef(form), platformRef(platform), dispatch(form, platform)
+    : formRef(form), platformRef(platform), dispatch(form, platform), running(form, platform.port)
 {
     platform.port.setReceiveHandler([this] { dispatch.MSComm1_OnComm(); });
 }
@@ -18,4 +18,9 @@ void DeviceLink::send(const QString& text) const
 void DeviceLink::clearOutput() const
 {
     formRef.Ausgabe->clearAndRedraw();
+}
+
+void DeviceLink::showFailure(const Failure& failure) const
+{
+    ::showFailure(platformRef.dialogs, failure);
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "link/reply_dispatch.h"
+#include "link/running_exchange.h"
 
 #include <QString>
 
+struct Failure;
 struct Form1;
 struct Platform;
 
@@ -17,15 +19,19 @@ public:
     Form1& form() const { return formRef; }
     Platform& platform() const { return platformRef; }
     ReplyDispatch& replies() { return dispatch; }
+    RunningExchange& exchange() { return running; }
 
     // Writes the text as one command line (see commandLine). Throws the
     // port's failure, e.g. when the port is closed.
     void send(const QString& text) const;
     // Empties the output box and redraws it, as every sender does first.
     void clearOutput() const;
+    // A trapped failure in an OK-only box (see showFailure).
+    void showFailure(const Failure& failure) const;
 
 private:
     Form1& formRef;
     Platform& platformRef;
     ReplyDispatch dispatch;
+    RunningExchange running;
 };

@@ -15,6 +15,12 @@ void skipRejectedValue(const std::function<void()>& assignment)
     }
 }
 
+void showFailure(Dialogs& dialogs, const Failure& failure)
+{
+    if (failure.number != FailureNumber::PortLost)
+        dialogs.message(failure.description);
+}
+
 ReplyDispatch::ReplyDispatch(Form1& form, Platform& platform)
     : form(form), platform(platform)
 {
@@ -36,7 +42,7 @@ void ReplyDispatch::MSComm1_OnComm()
     } catch (const Failure& failure) {
         // The current line is lost; complete lines still buffered are
         // handled at the next receive event.
-        platform.dialogs.message(failure.description);
+        showFailure(platform.dialogs, failure);
     }
 }
 
@@ -91,4 +97,10 @@ void ReplyDispatch::dispatch(const QString& line)
     const auto handler = handlers.find(form.ReplyMode);
     if (handler != handlers.end())
         handler->second(line);
+}
+
+void ReplyDispatch::startAfresh()
+{
+    form.RxBuffer.clear();
+    skippingLongLine = false;
 }

@@ -4,6 +4,8 @@
 #include <functional>
 #include <map>
 
+class Dialogs;
+struct Failure;
 struct Form1;
 struct Platform;
 
@@ -28,6 +30,10 @@ public:
     // The receive event: reads what has arrived and handles every complete line.
     void MSComm1_OnComm();
 
+    // Forgets a partial line: what a gone device left is no part of the
+    // next connection's first reply.
+    void startAfresh();
+
     // How many lines were dropped for being too long (for the curious).
     int droppedLongLines() const { return droppedLines; }
 
@@ -47,3 +53,7 @@ private:
 // Runs an assignment to a control; a value the control rejects (the
 // invalid-property-value failure) is skipped as if the assignment had worked.
 void skipRejectedValue(const std::function<void()>& assignment);
+
+// Shows a trapped failure's description in an OK-only box. The loss of the
+// device is not shown here: the connection tells it, once, whatever found it.
+void showFailure(Dialogs& dialogs, const Failure& failure);

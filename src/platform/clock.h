@@ -14,6 +14,10 @@ public:
     // Handles the events that are pending now (clicks, received characters,
     // timer ticks) and returns.
     virtual void doEvents() = 0;
+    // Waits until at least one event is pending, or maxMs have passed, and
+    // handles what is pending then. Returns the milliseconds that passed,
+    // handling included.
+    virtual double waitForEvents(double maxMs) = 0;
     // The PC's local date and time.
     virtual QDateTime now() const = 0;
     // Starts the window's timer: tick runs every intervalMs while events are

@@ -1,7 +1,11 @@
 #include "platform/qt_clock.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QThread>
+
+#include <algorithm>
+#include <cmath>
 
 void QtClock::pause(int ms)
 {
@@ -12,6 +16,20 @@ void QtClock::pause(int ms)
 void QtClock::doEvents()
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+double QtClock::waitForEvents(double maxMs)
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
+    // Wakes the wait at the latest when the time is up; any other event
+    // (bytes from the device, a click) wakes it as soon as it comes.
+    QTimer limit;
+    limit.setSingleShot(true);
+    limit.setTimerType(Qt::PreciseTimer);
+    limit.start(std::max(0, static_cast<int>(std::ceil(maxMs))));
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return static_cast<double>(elapsed.nsecsElapsed()) / 1e6;
 }
 
 QDateTime QtClock::now() const

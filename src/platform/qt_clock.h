@@ -8,6 +8,7 @@ class QtClock : public Clock {
 public:
     void pause(int ms) override;
     void doEvents() override;
+    double waitForEvents(double maxMs) override;
     QDateTime now() const override;
     void startTimer(int intervalMs, std::function<void()> tick) override;
 

@@ -4,6 +4,26 @@
 
 #include <QTimer>
 
+#include <cerrno>
+
+namespace {
+
+// The texts a system gives when a device has gone away. Any other text in
+// errorString() at that moment is left over from an earlier, unrelated call.
+bool describesGoneDevice(const QString& systemText)
+{
+#ifdef Q_OS_UNIX
+    for (int code : {EIO, ENXIO, ENODEV})
+        if (systemText == qt_error_string(code))
+            return true;
+#else
+    Q_UNUSED(systemText)
+#endif
+    return false;
+}
+
+} // namespace
+
 QtSerialPort::QtSerialPort(const SettingsStore& settings, QObject* parent)
     : QObject(parent), settings(settings)
 {
@@ -19,6 +39,7 @@ void QtSerialPort::open(int portNumber)
         throw Failure(FailureNumber::PortOpenFailed, QStringLiteral("Invalid port number"));
 
     const QString path = devicePathForPort(portNumber, settings);
+    lossDescription.clear();
     port.setPortName(path);
     port.setBaudRate(QSerialPort::Baud38400);
     port.setDataBits(QSerialPort::Data8);
@@ -42,6 +63,7 @@ void QtSerialPort::open(int portNumber)
 
 void QtSerialPort::close()
 {
+    lossDescription.clear();
     if (port.isOpen())
         port.close();
     port.clearError();
@@ -54,23 +76,19 @@ bool QtSerialPort::isOpen() const
 
 void QtSerialPort::write(const QByteArray& bytes)
 {
-    if (!port.isOpen())
-        throw portNotOpen();
-    if (port.write(bytes) != bytes.size()) {
-        const QString reason = port.errorString();
-        loseDevice(reason);
-        throw Failure(FailureNumber::PortLost, reason);
-    }
-    // write() only queues; the device must have the line before we pause or close.
-    while (port.isOpen() && port.bytesToWrite() > 0) {
-        if (!port.waitForBytesWritten(2000)) {
-            const QString reason = port.errorString();
-            loseDevice(reason);
-            throw Failure(FailureNumber::PortLost, reason);
+    if (port.isOpen() && port.write(bytes) == bytes.size()) {
+        // write() only queues; the device must have the line before we pause or close.
+        while (port.isOpen() && port.bytesToWrite() > 0 && port.waitForBytesWritten(2000)) {
         }
+        if (port.isOpen() && port.bytesToWrite() > 0)
+            loseDevice(port.error() == QSerialPort::TimeoutError
+                           ? QStringLiteral("the device took no data for 2 seconds")
+                           : goneDeviceCause());
+    } else if (port.isOpen()) {
+        loseDevice(goneDeviceCause());
     }
     if (!port.isOpen())
-        throw portNotOpen();
+        throw lossDescription.isEmpty() ? portNotOpen() : Failure(FailureNumber::PortLost, lossDescription);
 }
 
 QByteArray QtSerialPort::readAll()
@@ -107,7 +125,7 @@ void QtSerialPort::onError(QSerialPort::SerialPortError error)
     case QSerialPort::ResourceError:
     case QSerialPort::WriteError:
         if (port.isOpen())
-            loseDevice(port.errorString());
+            loseDevice(goneDeviceCause());
         break;
     default:
         // Modem-control lines on a pty and time-outs are harmless.
@@ -115,14 +133,24 @@ void QtSerialPort::onError(QSerialPort::SerialPortError error)
     }
 }
 
-void QtSerialPort::loseDevice(const QString& description)
+QString QtSerialPort::goneDeviceCause() const
+{
+    QString cause = QStringLiteral("the port reports that the device is gone (unplugged, switched off, or its "
+                                   "line hung up)");
+    const QString systemText = port.errorString();
+    if (describesGoneDevice(systemText))
+        cause += QStringLiteral(". The system says: ") + systemText;
+    return cause;
+}
+
+void QtSerialPort::loseDevice(const QString& cause)
 {
     if (!port.isOpen())
         return;
     port.close();
     port.clearError();
-    const Failure failure(FailureNumber::PortLost,
-                          QStringLiteral("The connection to the device was lost: %1").arg(description));
+    lossDescription = QStringLiteral("The connection to the device was lost: %1.").arg(cause);
+    const Failure failure(FailureNumber::PortLost, lossDescription);
     // Reported from the event loop, never from inside QSerialPort's own signal.
     QTimer::singleShot(0, this, [this, failure] {
         if (lostHandler)

@@ -24,10 +24,13 @@ public:
 private:
     void onReadyRead();
     void onError(QSerialPort::SerialPortError error);
-    void loseDevice(const QString& description);
+    void loseDevice(const QString& cause);
+    QString goneDeviceCause() const;
 
     const SettingsStore& settings;
     QSerialPort port;
     bool inReceiveHandler = false;
     bool recheckQueued = false;
+    // Why the port closed itself; empty while it is open or closed by us.
+    QString lossDescription;
 };

@@ -19,7 +19,8 @@ public:
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
     // The bytes have reached the operating system when this returns.
-    // Throws the port-not-open failure on a closed port.
+    // Throws the port-not-open failure on a closed port, and the lost-port
+    // failure (the same that the lost handler gets) when the device has gone.
     virtual void write(const QByteArray& bytes) = 0;
     // Everything received so far; empty when nothing is waiting.
     virtual QByteArray readAll() = 0;
@@ -27,7 +28,8 @@ public:
     // Called when characters have arrived. It is not called again while it
     // runs; bytes that are still waiting when it returns raise it once more.
     void setReceiveHandler(ReceiveHandler handler) { receiveHandler = std::move(handler); }
-    // Called once when the port closed itself because the device went away.
+    // Called once when the port closed itself because the device went away,
+    // from the event loop, also when a write was the first to find out.
     void setLostHandler(LostHandler handler) { lostHandler = std::move(handler); }
 
 protected:

@@ -15,4 +15,12 @@ struct FakePlatform {
     MemorySettingsStore settings;
     FakeSerialDevices devices;
     Platform platform{port, clock, dialogs, settings, devices};
+
+    // Every message box stays open for ms of virtual time, with window
+    // events (timer ticks, received bytes) handled meanwhile, as under a
+    // real modal box; 0 closes them at once again.
+    void keepBoxesOpenFor(qint64 ms)
+    {
+        dialogs.whileShown = ms > 0 ? std::function<void()>([this, ms] { clock.runFor(ms); }) : nullptr;
+    }
 };

@@ -17,6 +17,7 @@ void FakeSerialPort::open(int number)
     if (number < 1 || number > 255)
         throw Failure(FailureNumber::PortOpenFailed, QStringLiteral("Invalid port number"));
     opened = true;
+    lossDescription.clear();
     portNumber = number;
     openedPorts << number;
     input.clear();
@@ -28,6 +29,7 @@ void FakeSerialPort::close()
     if (opened)
         ++closeCount;
     opened = false;
+    lossDescription.clear();
     input.clear();
     notificationPending = false;
 }
@@ -37,10 +39,14 @@ void FakeSerialPort::write(const QByteArray& bytes)
     if (nextWriteFailure) {
         const Failure failure = *nextWriteFailure;
         nextWriteFailure.reset();
-        throw failure;
+        // As the real port does: a write that finds the device gone closes
+        // the port and reports the loss as well.
+        if (failure.number == FailureNumber::PortLost)
+            loseDevice(failure.description);
+        throw lossDescription.isEmpty() ? failure : Failure(FailureNumber::PortLost, lossDescription);
     }
     if (!opened)
-        throw portNotOpen();
+        throw lossDescription.isEmpty() ? portNotOpen() : Failure(FailureNumber::PortLost, lossDescription);
     written += bytes;
     writes << bytes;
     if (device)
@@ -72,8 +78,8 @@ void FakeSerialPort::loseDevice(const QString& description)
     if (!opened)
         return;
     close();
-    lostReport = Failure(FailureNumber::PortLost,
-                         QStringLiteral("The connection to the device was lost: %1").arg(description));
+    lossDescription = QStringLiteral("The connection to the device was lost: %1.").arg(description);
+    lostReport = Failure(FailureNumber::PortLost, lossDescription);
 }
 
 void FakeSerialPort::refuseOpen(int number, Failure failure)

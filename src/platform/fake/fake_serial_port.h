@@ -57,4 +57,5 @@ private:
     std::map<int, Failure> openRefusals;
     std::optional<Failure> nextWriteFailure;
     std::optional<Failure> lostReport;
+    QString lossDescription; // set from a loss until the next open or close
 };

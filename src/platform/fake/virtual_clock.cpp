@@ -1,6 +1,7 @@
 #include "platform/fake/virtual_clock.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 VirtualClock::VirtualClock(QDateTime start)
@@ -20,6 +21,19 @@ void VirtualClock::doEvents()
     // Bounded: a source that always has something would otherwise never let go.
     for (int i = 0; i < 10'000 && handleWindowEvents(); ++i) {
     }
+}
+
+double VirtualClock::waitForEvents(double maxMs)
+{
+    const qint64 start = nowMs;
+    if (!handleWindowEvents()) {
+        // Nothing pending: time runs on to the next event, or to the limit.
+        const qint64 until = std::min(nextEventTime(), nowMs + static_cast<qint64>(std::ceil(std::max(maxMs, 0.0))));
+        waitedTotal += until - nowMs;
+        advanceTo(until);
+    }
+    doEvents();
+    return static_cast<double>(nowMs - start);
 }
 
 QDateTime VirtualClock::now() const

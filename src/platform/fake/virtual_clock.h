@@ -25,6 +25,7 @@ public:
 
     void pause(int ms) override;
     void doEvents() override;
+    double waitForEvents(double maxMs) override;
     QDateTime now() const override;
     void startTimer(int intervalMs, std::function<void()> tick) override;
 
@@ -41,6 +42,8 @@ public:
 
     int pauseCount() const { return pauses; }
     qint64 pausedMs() const { return pausedTotal; }
+    // Time spent in waitForEvents with nothing to handle.
+    qint64 waitedMs() const { return waitedTotal; }
 
 private:
     void advanceTo(qint64 target);
@@ -60,4 +63,5 @@ private:
 
     int pauses = 0;
     qint64 pausedTotal = 0;
+    qint64 waitedTotal = 0;
 };
