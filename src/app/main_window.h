@@ -41,6 +41,7 @@ protected:
 private:
     void buildControls();
     void composePages();
+    void bringToFront(QFrame* page);
 
     Platform& platform;
     Form1 f;
