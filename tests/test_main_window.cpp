@@ -2,6 +2,10 @@
 #include "form/controls.h"
 #include "support/window_harness.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QApplication>
+#include <QStyleOptionButton>
 #include <QTest>
 
 namespace {
@@ -18,6 +22,40 @@ Widget* child(MainWindow& window, const char* name)
     if (!widget)
         qWarning("missing control %s", name);
     return widget;
+}
+
+// How wide a control would have to be to show its caption (or its longest
+// list item) uncut, and how wide it is.
+QPair<int, int> captionFit(QWidget* w)
+{
+    const QFontMetrics metrics = w->fontMetrics();
+    if (auto* label = qobject_cast<QLabel*>(w))
+        return {metrics.boundingRect(label->text()).width(), label->contentsRect().width()};
+    if (auto* box = qobject_cast<QCheckBox*>(w))
+        return {box->sizeHint().width(), box->width()};
+    if (auto* button = qobject_cast<QPushButton*>(w)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        return {metrics.horizontalAdvance(button->text()),
+                button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width()};
+    }
+    if (auto* list = qobject_cast<QComboBox*>(w)) {
+        list->showPopup();
+        const QPair<int, int> fit{list->view()->sizeHintForColumn(0), list->view()->viewport()->width()};
+        list->hidePopup();
+        return fit;
+    }
+    if (auto* tabs = qobject_cast<QTabBar*>(w))
+        return {tabs->tabRect(tabs->count() - 1).right(), tabs->width()};
+    return {0, 0};
+}
+
+// Shows the window with every page usable.
+void showConnected(WindowHarness& h)
+{
+    h.window->show();
+    for (QFrame* page : h.form().pages())
+        page->setEnabled(true);
 }
 
 } // namespace
@@ -260,6 +298,119 @@ private slots:
                              static_cast<QWidget*>(f.akku), static_cast<QWidget*>(f.Picture1),
                              static_cast<QWidget*>(f.Ausgabe), static_cast<QWidget*>(f.Tabulator)})
             QVERIFY2(w.rect().contains(top->geometry()), qPrintable(top->objectName()));
+    }
+
+    void everyFocusableControlHasANameAndTheBarItsValue()
+    {
+        WindowHarness h;
+        Form1& f = h.form();
+        showConnected(h);
+        QSet<QWidget*> named;
+        for (int tab = 0; tab < f.Tabulator->count(); ++tab) {
+            f.Tabulator->setCurrentIndex(tab);
+            for (QWidget* w : h.window->findChildren<QWidget*>()) {
+                if (!w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus))
+                    continue;
+                const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+                QVERIFY2(!name.trimmed().isEmpty(), qPrintable(w->objectName() + w->parent()->objectName()));
+                named << w;
+            }
+        }
+        QVERIFY(named.size() > 60); // every page was reached
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.Offtime)->text(QAccessible::Name), "Switch off time");
+        QCOMPARE(f.Label4->buddy(), f.WriteData);
+        QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(f.akku);
+        QCOMPARE(bar->text(QAccessible::Name), QStringLiteral("Power"));
+        setBarValue(f.akku, 73);
+        QCOMPARE(bar->valueInterface()->currentValue().toInt(), 73);
+    }
+
+    // Each row reaches its page with the keys that switch pages, then tabs
+    // once round the window from the tab strip.
+    void keyboardReachesEachPageAndTabsThroughItInReadingOrder_data()
+    {
+        QTest::addColumn<QKeyCombination>("switchKey");
+        QTest::addColumn<int>("presses");
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QStringList>("pageOrder");
+        QTest::newRow("Online") << (Qt::CTRL | Qt::Key_PageDown) << 5 << 0
+                                << QStringList{"ReadId", "IDAnzeige", "ReadCont", "Scan", "ReadBlock", "WriteData",
+                                               "WriteBlock", "BlockAdress", "BlockEndAdress", "ReadBlockHex", "Key",
+                                               "WriteBlockHex", "KeyA", "KeyB"};
+        QTest::newRow("Control") << (Qt::CTRL | Qt::Key_Tab) << 1 << 1
+                                 << QStringList{"Buzzer", "Keyboard", "CLS", "Display", "DisplayZeile", "DisplayText"};
+        QTest::newRow("Configuration")
+            << (Qt::CTRL | Qt::Key_PageDown) << 2 << 2
+            << QStringList{"Zeit", "SetzeZeit", "Tagtyp", "TagSetzen", "Offtime", "Check_Offtime", "OfftimeSetzen",
+                           "Readtimeout", "ReadtimeoutSetzen", "FDXCode", "FdxcodeSetzen", "EnBeeper",
+                           "EnBeeperSetzen", "Betriebsart", "BetriebsartSetzen", "Sprache", "SpracheSetzen",
+                           "MENU_F1", "MENU_F2", "MENU_F3", "MENU_F4", "MENU_F5", "MenuSetzen"};
+        QTest::newRow("Barcode") << (Qt::CTRL | Qt::Key_PageUp) << 2 << 3
+                                 << QStringList{"BCRegister", "BCWert", "BCLesen", "BCSetzen"};
+        QTest::newRow("Data exchange")
+            << (Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab) << 1 << 4
+            << QStringList{"LeseErfassungen", "PfadSpeichern", "PfadSpeichernWaehlen", "LoescheErfassungen",
+                           "GeneriereDaten", "PfadLaden", "PfadLadenWaehlen", "LoescheDaten", "LeseDaten",
+                           "Statistik", "OutStatistik"};
+    }
+    void keyboardReachesEachPageAndTabsThroughItInReadingOrder()
+    {
+        QFETCH(QKeyCombination, switchKey);
+        QFETCH(int, presses);
+        QFETCH(int, tab);
+        QFETCH(QStringList, pageOrder);
+        // Around the page: the output box below it, the top row above it.
+        const QStringList after{"Ausgabe", "Port", "portDevices", "Connect"};
+
+        WindowHarness h;
+        Form1& f = h.form();
+        showConnected(h);
+        QApplication::setActiveWindow(h.window.get());
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        f.Key->setFocus();
+        for (int i = 0; i < presses; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), switchKey.key(), switchKey.keyboardModifiers());
+            QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->isVisible());
+        }
+        QCOMPARE(f.Tabulator->currentIndex(), tab);
+        QVERIFY(f.pages().at(tab)->isVisible());
+
+        f.Tabulator->setFocus();
+        QStringList visited;
+        while (visited.size() < 60 && visited.value(visited.size() - 1) != "Tabulator") {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* focus = QApplication::focusWidget();
+            // An editable list's edit field counts as the list.
+            visited << (qobject_cast<QComboBox*>(focus->parentWidget()) ? focus->parentWidget() : focus)->objectName();
+        }
+        QCOMPARE(visited, pageOrder + after + QStringList{"Tabulator"});
+    }
+
+    void captionsFitTheirControlsAndTheWindowGrowsWithTheFont_data()
+    {
+        QTest::addColumn<double>("fontFactor");
+        QTest::newRow("default font") << 1.0;
+        QTest::newRow("1.5 times the font") << 1.5;
+    }
+    void captionsFitTheirControlsAndTheWindowGrowsWithTheFont()
+    {
+        QFETCH(double, fontFactor);
+        const QFont defaultFont = QApplication::font();
+        QFont font = defaultFont;
+        font.setPointSizeF(font.pointSizeF() * fontFactor);
+        QApplication::setFont(font);
+        WindowHarness h;
+        QApplication::setFont(defaultFont);
+
+        QVERIFY(h.window->width() >= 529 * fontFactor * 0.95 && h.window->height() >= 473 * fontFactor * 0.95);
+        showConnected(h);
+        for (int tab = 0; tab < h.form().Tabulator->count(); ++tab) {
+            h.form().Tabulator->setCurrentIndex(tab);
+            for (QWidget* control : h.window->findChildren<QWidget*>()) {
+                const auto [needed, available] = control->isVisible() ? captionFit(control) : QPair<int, int>();
+                QVERIFY2(needed <= available, qPrintable(control->objectName() + " needs " + QString::number(needed)));
+            }
+        }
     }
 
     void menuKeysSixToEightCanNeverBeTicked()

@@ -1,7 +1,9 @@
 #include "app/main_window.h"
 
 #include "app/selection_lists.h"
+#include "app/window_access.h"
 #include "app/window_controls.h"
+#include "app/window_scaling.h"
 #include "base/failure.h"
 #include "base/number_text.h"
 #include "form/controls.h"
@@ -37,6 +39,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     buildControls();
     composePages();
     Form_Load();
+    widenListPopups(this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -47,13 +50,27 @@ void MainWindow::buildControls()
     Q_INIT_RESOURCE(app);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tagorix Tool V1.32 Quenfo"));
-    setFixedSize(529, 473);
+    const FontScale scale = FontScale::of(font());
+    setFixedSize(scale.size({529, 473}));
+    // Both pictures come with a double-size variant for high-density screens.
     setWindowIcon(QIcon(QStringLiteral(":/tagorix/icon.png")));
     buildWindowControls(this, f);
-    f.Picture1->setPixmap(QPixmap(QStringLiteral(":/tagorix/logo.png")));
-    for (QFrame* page : f.pages())
+    nameControls(f);
+    chainTabOrder(this, f);
+    const QList<QFrame*> pages = f.pages();
+    scaleToFont(this, QList<QWidget*>(pages.begin(), pages.end()), scale);
+    // The logo fills its place, enlarged with the font, in as many pixels as
+    // the screen shows there.
+    const QSize logoSize(200, 36);
+    const qreal logoZoom = qreal(f.Picture1->width()) / logoSize.width();
+    f.Picture1->setScaledContents(true);
+    f.Picture1->setPixmap(
+        QIcon(QStringLiteral(":/tagorix/logo.png")).pixmap(logoSize, devicePixelRatioF() * logoZoom));
+    for (QFrame* page : pages)
         page->setEnabled(false);
+    bringToFront(f.FrameOnline);
     connect(f.Tabulator, &QTabBar::currentChanged, this, [this] { Tabulator_Click(); });
+    addPageSwitchKeys(this, f);
 }
 
 void MainWindow::composePages()
@@ -112,7 +129,19 @@ void MainWindow::Tabulator_Click()
     const int position = f.Tabulator->currentIndex() + 1;
     const QList<QFrame*> pages = f.pages();
     if (position >= 1 && position <= pages.size())
-        pages.at(position - 1)->raise();
+        bringToFront(pages.at(position - 1));
+}
+
+void MainWindow::bringToFront(QFrame* page)
+{
+    // The pages behind are hidden as well, so that neither Tab nor a screen
+    // reader reaches their controls.
+    page->show();
+    page->raise();
+    for (QFrame* other : f.pages()) {
+        if (other != page)
+            other->hide();
+    }
 }
 
 void MainWindow::Form_Unload()

@@ -42,6 +42,7 @@ protected:
 private:
     void buildControls();
     void composePages();
+    void bringToFront(QFrame* page);
 
     Platform& platform;
     Form1 f;
