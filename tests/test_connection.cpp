@@ -284,6 +284,8 @@ private slots:
         QTest::addColumn<QString>("advice");
         QTest::newRow("missing device") << QStringLiteral("COM12 (/dev/ttyS11): No such file or directory")
                                         << QStringLiteral("Plug the device in");
+        QTest::newRow("serial node without hardware") << QStringLiteral("COM1 (/dev/ttyS0): Input/output error")
+                                                      << QStringLiteral("Plug the device in");
         QTest::newRow("busy") << QStringLiteral("COM3 (/dev/ttyUSB0): Device or resource busy")
                               << QStringLiteral("Another program is using this port");
         QTest::newRow("not a serial port") << QStringLiteral("COM3 (/tmp/x): Inappropriate ioctl for device")

@@ -46,6 +46,11 @@ PortTrouble portTrouble(const Failure& failure)
     // Only the port number's conversion fails this way: no port is chosen.
     if (failure.number == FailureNumber::TypeMismatch)
         return PortTrouble::NoPortChosen;
+    // Linux keeps /dev/ttyS0 to ttyS3 even where no serial hardware is behind
+    // them; opening one of those fails with an I/O error.
+    if (failure.number == FailureNumber::PortOpenFailed
+        && failure.description.contains(QStringLiteral("Input/output error"), Qt::CaseInsensitive))
+        return PortTrouble::NoDevice;
     for (const Cause& cause : knownCauses()) {
         const auto mentioned = [&](const QString& text) {
             return failure.description.contains(text, Qt::CaseInsensitive);
