@@ -2,6 +2,9 @@
 #include "form/controls.h"
 #include "support/window_harness.h"
 
+#include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -251,6 +254,30 @@ private slots:
                              static_cast<QWidget*>(f.akku), static_cast<QWidget*>(f.Picture1),
                              static_cast<QWidget*>(f.Ausgabe), static_cast<QWidget*>(f.Tabulator)})
             QVERIFY2(w.rect().contains(top->geometry()), qPrintable(top->objectName()));
+    }
+
+    void theOutputBoxSavesItsBytesAsShownAndClearsAlone()
+    {
+        WindowHarness h;
+        Form1& f = h.form();
+        h.fakes.port.open(1);
+        QByteArray high;
+        for (int c = 0x80; c <= 0xFF; ++c)
+            high += char(c);
+        h.fakes.port.deliver("Ok\r\n" + high + "\r\nhalf");
+        h.fakes.clock.doEvents();
+
+        const QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("monitor.txt"));
+        h.fakes.dialogs.chosenFiles.push_back(path);
+        child<QAction>(*h.window, "saveAsAction")->trigger();
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), "Ok\r\n" + high + "\r\nhalf");
+
+        child<QAction>(*h.window, "clearAction")->trigger();
+        QVERIFY(f.Ausgabe->toPlainText().isEmpty());
+        QCOMPARE(f.RxBuffer, QByteArray("half"));
     }
 
     void menuKeysSixToEightCanNeverBeTicked()

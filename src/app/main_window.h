@@ -41,6 +41,8 @@ protected:
 private:
     void buildControls();
     void composePages();
+    // The output box's "Save As": its shown text into a file of the user's choice.
+    void saveOutput();
 
     Platform& platform;
     Form1 f;

@@ -1,5 +1,8 @@
 #include "form/output_box.h"
 
+#include "base/latin1.h"
+
+#include <QAction>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -11,6 +14,27 @@ OutputBox::OutputBox(QWidget* parent)
     setUndoRedoEnabled(false);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setMaximumBlockCount(MaxLines);
+
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    copy = addMenuAction(QStringLiteral("Copy"), "copyAction");
+    copy->setEnabled(false);
+    connect(this, &QPlainTextEdit::copyAvailable, copy, &QAction::setEnabled);
+    connect(copy, &QAction::triggered, this, &QPlainTextEdit::copy);
+    selectEverything = addMenuAction(QStringLiteral("Select All"), "selectAllAction");
+    connect(selectEverything, &QAction::triggered, this, &QPlainTextEdit::selectAll);
+    clearing = addMenuAction(QStringLiteral("Clear"), "clearAction");
+    connect(clearing, &QAction::triggered, this, &OutputBox::clearAndRedraw);
+    saveAs = addMenuAction(QStringLiteral("Save As…"), "saveAsAction");
+    connect(saveAs, &QAction::triggered, this, &OutputBox::saveAsRequested);
+}
+
+QAction* OutputBox::addMenuAction(const QString& text, const char* name)
+{
+    auto* action = new QAction(text, this);
+    action->setObjectName(QString::fromLatin1(name));
+    addAction(action);
+    return action;
 }
 
 void OutputBox::clearAndRedraw()
@@ -42,7 +66,7 @@ void OutputBox::appendReceived(const QString& chunk)
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
     if (!text.isEmpty())
-        cursor.insertText(text.toString());
+        cursor.insertText(withDisplayBreaks(text));
     endsWithCarriageReturn = chunk.endsWith(u'\r');
     revisionAfterAppend = document()->revision();
 
@@ -50,6 +74,35 @@ void OutputBox::appendReceived(const QString& chunk)
     setTextCursor(cursor);
     ensureCursorVisible();
     redraw();
+}
+
+QString OutputBox::withDisplayBreaks(QStringView text) const
+{
+    // Characters since the last line break, in the box and then in the text.
+    qsizetype column = document()->lastBlock().length() - 1;
+    QString shown;
+    shown.reserve(text.size() + text.size() / DisplayLineLength + 1);
+    for (const QChar c : text) {
+        if (c == u'\r' || c == u'\n') {
+            column = 0;
+        } else {
+            if (column >= DisplayLineLength) {
+                shown += u'\n';
+                column = 0;
+            }
+            ++column;
+        }
+        shown += c;
+    }
+    return shown;
+}
+
+QByteArray OutputBox::shownBytes() const
+{
+    // The raw text keeps every character (plain text would turn a no-break
+    // space into a blank); blocks are separated by the paragraph separator.
+    QByteArray bytes = toDeviceBytes(document()->toRawText().replace(QChar::ParagraphSeparator, QStringLiteral("\r\n")));
+    return bytes;
 }
 
 void OutputBox::redraw()

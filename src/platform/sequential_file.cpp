@@ -47,12 +47,14 @@ void SequentialFile::close()
 
 void SequentialFile::writeLine(const QByteArray& line)
 {
+    write(line + "\r\n");
+}
+
+void SequentialFile::write(const QByteArray& bytes)
+{
     if (!file.isOpen() || !file.isWritable())
         throw Failure(FailureNumber::BadFileName, QStringLiteral("Bad file name or number"));
-    QByteArray bytes = line;
-    bytes += "\r\n";
-    // Each line is flushed so that a crash or a lost device loses no line
-    // already handled.
+    // Flushed so that a crash or a lost device loses nothing already handled.
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString reason = file.errorString();
         throw Failure(FailureNumber::DiskFull,

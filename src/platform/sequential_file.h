@@ -18,6 +18,8 @@ public:
 
     // Writes the line and CR LF; the line is on disk when this returns.
     void writeLine(const QByteArray& line);
+    // Writes the bytes as they are; they are on disk when this returns.
+    void write(const QByteArray& bytes);
 
     bool atEnd() const;
     // The next line without its end. A line ends at CR LF, at a lone CR or
