@@ -36,9 +36,9 @@ DeviceState Device::state()
     return copy;
 }
 
-Tool::Tool(const Device& device)
+Tool::Tool(const QString& devicePath)
 {
-    settings.save(QStringLiteral("Ports"), QStringLiteral("COM%1").arg(toolPortNumber), device.path());
+    settings.save(QStringLiteral("Ports"), QStringLiteral("COM%1").arg(toolPortNumber), devicePath);
     window = std::make_unique<MainWindow>(platform);
     window->show();
     port.open(toolPortNumber);

@@ -44,8 +44,11 @@ private:
 // port open on the device and its pages usable as after connecting.
 class Tool {
 public:
-    explicit Tool(const Device& device);
+    explicit Tool(const Device& device) : Tool(device.path()) {}
+    // The port opened on any pseudo-terminal's device side.
+    explicit Tool(const QString& devicePath);
     Form1& form() { return window->form(); }
+    MainWindow& mainWindow() { return *window; }
     FakeDialogs& dialogs() { return fakeDialogs; }
     struct Timing {
         double ms = -1;    // real time
