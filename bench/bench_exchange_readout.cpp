@@ -6,7 +6,10 @@
 //   bench_exchange_readout [records=10000] [unpaced rounds=3] [paced rounds=1]
 //
 // The floor of a paced read-out is its wire time: every byte on the line,
-// both ways, at 3840 bytes/s.
+// both ways, at 3840 bytes/s. From 20,000 records on, the tool's last 10,000
+// records are timed against its first 10,000: about 1 means a flat cost per
+// record. The device's count is a 16-bit number, so 32767 is the most it can
+// announce.
 
 #include "exchange_bench.h"
 
@@ -25,7 +28,10 @@ struct Run {
     double ms;
     double floorMs;
     double cpuMs = 0;
+    double lastToFirst = 0; // the last 10,000 records' time over the first 10,000's
 };
+
+constexpr int flatnessBlock = 10'000;
 
 DeviceOptions deviceWith(int records, bool paced)
 {
@@ -46,11 +52,25 @@ Run toolRun(const QString& path, int records, bool paced)
     Device device(deviceWith(records, paced));
     Tool tool(device);
     tool.form().PfadSpeichern->setText(path);
+    // When each record line reached the handling, from the start of the click.
+    QList<qint64> recordNs;
+    QElapsedTimer clock;
+    clock.start();
+    tool.mainWindow().link().replies().setLineObserver([&](const QString&) {
+        if (tool.form().ReplyMode == ReplyModes::RecordLine)
+            recordNs << clock.nsecsElapsed();
+    });
     const Tool::Timing timing = tool.clickUntilMessage(
         tool.form().LeseErfassungen, QStringLiteral("Transfer of records finished."), 600'000);
     if (timing.ms < 0 || linesIn(path) != records)
         throw std::runtime_error("the tool's read-out did not arrive whole");
-    return {timing.ms, double(device.bytesOnLine()) * 1000.0 / lineBytesPerSecond, timing.cpuMs};
+    double lastToFirst = 0;
+    if (recordNs.size() >= 2 * flatnessBlock) {
+        const double first = double(recordNs.at(flatnessBlock - 1) - recordNs.constFirst());
+        const double last = double(recordNs.constLast() - recordNs.at(recordNs.size() - flatnessBlock));
+        lastToFirst = last / first;
+    }
+    return {timing.ms, double(device.bytesOnLine()) * 1000.0 / lineBytesPerSecond, timing.cpuMs, lastToFirst};
 }
 
 Run bareRun(const QString& path, int records, bool paced)
@@ -82,14 +102,15 @@ void runSeries(const QString& path, int records, int rounds, bool paced)
 {
     std::printf("\n%s read-out of %d records, %d rounds\n", paced ? "Paced (38400 baud)" : "Unpaced", records,
                 rounds);
-    std::printf("%-6s %12s %12s %12s %10s %10s %10s %12s\n", "round", "tool ms", "bare ms", "floor ms", "tool/bare",
-                "tool/floor", "bare/floor", "tool CPU ms");
+    std::printf("%-6s %12s %12s %12s %10s %10s %10s %12s %10s\n", "round", "tool ms", "bare ms", "floor ms",
+                "tool/bare", "tool/floor", "bare/floor", "tool CPU ms", "last/first");
     QList<double> toolMs, toolToBare, toolToFloor;
     for (int round = 1; round <= rounds; ++round) {
         const Run tool = toolRun(path, records, paced);
         const Run bare = bareRun(path, records, paced);
-        std::printf("%-6d %12.1f %12.1f %12.1f %10.3f %10.3f %10.3f %12.1f\n", round, tool.ms, bare.ms,
-                    tool.floorMs, tool.ms / bare.ms, tool.ms / tool.floorMs, bare.ms / bare.floorMs, tool.cpuMs);
+        std::printf("%-6d %12.1f %12.1f %12.1f %10.3f %10.3f %10.3f %12.1f %10.2f\n", round, tool.ms, bare.ms,
+                    tool.floorMs, tool.ms / bare.ms, tool.ms / tool.floorMs, bare.ms / bare.floorMs, tool.cpuMs,
+                    tool.lastToFirst);
         toolMs << tool.ms;
         toolToBare << tool.ms / bare.ms;
         toolToFloor << tool.ms / tool.floorMs;
@@ -102,9 +123,7 @@ void runSeries(const QString& path, int records, int rounds, bool paced)
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    prepareBenchProcess();
     QApplication app(argc, argv);
     const int records = argc > 1 ? atoi(argv[1]) : 10'000;
     const int unpacedRounds = argc > 2 ? atoi(argv[2]) : 3;

@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
+#include <cstdio>
 #include <cerrno>
 #include <ctime>
 #include <fcntl.h>
@@ -36,9 +37,9 @@ DeviceState Device::state()
     return copy;
 }
 
-Tool::Tool(const Device& device)
+Tool::Tool(const QString& devicePath)
 {
-    settings.save(QStringLiteral("Ports"), QStringLiteral("COM%1").arg(toolPortNumber), device.path());
+    settings.save(QStringLiteral("Ports"), QStringLiteral("COM%1").arg(toolPortNumber), devicePath);
     window = std::make_unique<MainWindow>(platform);
     window->show();
     port.open(toolPortNumber);
@@ -130,6 +131,13 @@ QByteArray BareLine::readLine(QByteArray& buffer, int limitMs) const
     QByteArray line = buffer.left(end);
     buffer.remove(0, end + 2);
     return line;
+}
+
+void prepareBenchProcess()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
 }
 
 double median(QList<double> values)

@@ -45,8 +45,11 @@ private:
 // port open on the device and its pages usable as after connecting.
 class Tool {
 public:
-    explicit Tool(const Device& device);
+    explicit Tool(const Device& device) : Tool(device.path()) {}
+    // The port opened on any pseudo-terminal's device side.
+    explicit Tool(const QString& devicePath);
     Form1& form() { return window->form(); }
+    MainWindow& mainWindow() { return *window; }
     FakeDialogs& dialogs() { return fakeDialogs; }
     struct Timing {
         double ms = -1;    // real time
@@ -82,6 +85,9 @@ private:
     int fd = -1;
 };
 
+// Before the QApplication: the offscreen platform unless QT_QPA_PLATFORM says
+// otherwise, and each printed line out at once.
+void prepareBenchProcess();
 double median(QList<double> values);
 // CPU time the calling thread has used, in milliseconds.
 double threadCpuMs();

@@ -5,6 +5,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QProgressBar>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTest>
 
 namespace {
@@ -90,6 +92,23 @@ private slots:
         box.appendReceived("\ny");
         rewritten.setPlainText("\ny");
         QCOMPARE(box.toPlainText(), rewritten.toPlainText());
+    }
+
+    void theOutputBoxBreaksLongLinesForDisplayAndKeepsTheNewestLines()
+    {
+        OutputBox box;
+        const int width = OutputBox::DisplayLineLength;
+        // A line end right after a full line is not shown as an empty line.
+        box.appendReceived(QString(width, u'a') + "\r");
+        box.appendReceived("\n" + QString(width + 1, u'b') + "\r\nc");
+        QCOMPARE(box.toPlainText(), QString(width, u'a') + '\n' + QString(width, u'b') + "\nb\nc");
+
+        QString lines;
+        for (int n = 1; n <= OutputBox::MaxLines + 5; ++n)
+            lines += QString::number(n) + "\r\n";
+        box.appendReceived(lines);
+        QCOMPARE(box.blockCount(), OutputBox::MaxLines);
+        QCOMPARE(box.document()->firstBlock().text(), QStringLiteral("7"));
     }
 
     void leadingCharactersNeverOverrun()

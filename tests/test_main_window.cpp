@@ -6,6 +6,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QStyleOptionButton>
+#include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -411,6 +414,28 @@ private slots:
                 QVERIFY2(needed <= available, qPrintable(control->objectName() + " needs " + QString::number(needed)));
             }
         }
+    void theOutputBoxSavesItsBytesAsShownAndClearsAlone()
+    {
+        WindowHarness h;
+        Form1& f = h.form();
+        h.fakes.port.open(1);
+        QByteArray high;
+        for (int c = 0x80; c <= 0xFF; ++c)
+            high += char(c);
+        h.fakes.port.deliver("Ok\r\n" + high + "\r\nhalf");
+        h.fakes.clock.doEvents();
+
+        const QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("monitor.txt"));
+        h.fakes.dialogs.chosenFiles.push_back(path);
+        child<QAction>(*h.window, "saveAsAction")->trigger();
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), "Ok\r\n" + high + "\r\nhalf");
+
+        child<QAction>(*h.window, "clearAction")->trigger();
+        QVERIFY(f.Ausgabe->toPlainText().isEmpty());
+        QCOMPARE(f.RxBuffer, QByteArray("half"));
     }
 
     void menuKeysSixToEightCanNeverBeTicked()

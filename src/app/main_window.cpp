@@ -71,6 +71,21 @@ void MainWindow::buildControls()
     bringToFront(f.FrameOnline);
     connect(f.Tabulator, &QTabBar::currentChanged, this, [this] { Tabulator_Click(); });
     addPageSwitchKeys(this, f);
+    connect(f.Ausgabe, &OutputBox::saveAsRequested, this, [this] { saveOutput(); });
+}
+
+void MainWindow::saveOutput()
+{
+    try {
+        const QString path = platform.dialogs.chooseFileToSave(
+            QStringLiteral("Save As"), QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*"));
+        SequentialFile file;
+        file.openForWriting(path);
+        file.write(f.Ausgabe->shownBytes());
+    } catch (const Failure& failure) {
+        if (failure.number != FailureNumber::DialogCancelled)
+            platform.dialogs.message(failure.description, MessageIcon::Critical);
+    }
 }
 
 void MainWindow::composePages()

@@ -43,6 +43,8 @@ private:
     void buildControls();
     void composePages();
     void bringToFront(QFrame* page);
+    // The output box's "Save As": its shown text into a file of the user's choice.
+    void saveOutput();
 
     Platform& platform;
     Form1 f;

@@ -5,6 +5,9 @@
 #include "form/form1.h"
 #include "platform/platform.h"
 
+#include <QScopeGuard>
+#include <algorithm>
+
 void skipRejectedValue(const std::function<void()>& assignment)
 {
     try {
@@ -49,9 +52,12 @@ void ReplyDispatch::MSComm1_OnComm()
 void ReplyDispatch::takeChunk(const QByteArray& chunk)
 {
     QByteArray& buffer = form.RxBuffer;
+    // Whoever emptied the buffer since the last event also emptied what was searched.
+    searchedUpTo = std::min(searchedUpTo, std::max<qsizetype>(buffer.size() - 1, 0));
     buffer += chunk;
     if (skippingLongLine) {
         const qsizetype end = buffer.indexOf("\r\n");
+        searchedUpTo = 0;
         if (end < 0) {
             // Keep a trailing CR: its LF may come with the next chunk.
             buffer = buffer.endsWith('\r') ? QByteArray("\r") : QByteArray();
@@ -64,30 +70,50 @@ void ReplyDispatch::takeChunk(const QByteArray& chunk)
 
 void ReplyDispatch::handleLines()
 {
+    cutLines();
     QByteArray& buffer = form.RxBuffer;
-    while (true) {
-        const qsizetype end = buffer.indexOf("\r\n");
-        if (end < 0)
-            break;
-        if (end > MaxLineLength) {
-            buffer.remove(0, end + 2);
-            ++droppedLines;
-            continue;
-        }
-        const QString line = fromDeviceBytes(buffer.left(end));
-        buffer.remove(0, end + 2);
-        if (line.isEmpty())
-            continue;
-        form.Zeile->setText(line);
-        dispatch(line);
-    }
     // No line end within reach: the line is too long to be a reply.
     if (buffer.size() > MaxLineLength + 1) {
         const bool trailingCr = buffer.endsWith('\r');
         buffer = trailingCr ? QByteArray("\r") : QByteArray();
+        searchedUpTo = 0;
         skippingLongLine = true;
         ++droppedLines;
     }
+}
+
+void ReplyDispatch::cutLines()
+{
+    QByteArray& buffer = form.RxBuffer;
+    // Lines are taken by position and the handled ones removed in one go when
+    // this run ends, so a chunk of many lines costs time in proportion to its
+    // bytes. A handler may process events and so run this again, nested: the
+    // positions are members, and the nested run leaves them right for this one.
+    bool failed = true;
+    const auto removeHandled = qScopeGuard([&] {
+        buffer.remove(0, handledUpTo);
+        handledUpTo = 0;
+        // Without a line end left, only bytes still to come can complete one.
+        searchedUpTo = failed ? 0 : std::max<qsizetype>(buffer.size() - 1, 0);
+    });
+    while (true) {
+        const qsizetype end = buffer.indexOf("\r\n", std::max(searchedUpTo, handledUpTo));
+        if (end < 0)
+            break;
+        const qsizetype start = handledUpTo;
+        handledUpTo = end + 2;
+        searchedUpTo = handledUpTo;
+        if (end - start > MaxLineLength) {
+            ++droppedLines;
+            continue;
+        }
+        if (end == start)
+            continue;
+        const QString line = fromDeviceBytes(buffer.mid(start, end - start));
+        form.Zeile->setText(line);
+        dispatch(line);
+    }
+    failed = false;
 }
 
 void ReplyDispatch::dispatch(const QString& line)

@@ -40,6 +40,7 @@ public:
 private:
     void takeChunk(const QByteArray& chunk);
     void handleLines();
+    void cutLines();
     void dispatch(const QString& line);
 
     Form1& form;
@@ -47,6 +48,10 @@ private:
     std::map<int, LineHandler> handlers;
     LineHandler lineObserver;
     bool skippingLongLine = false;
+    // Within RxBuffer while lines are being cut: the end of the lines handled,
+    // and how far it is known to hold no CR LF.
+    qsizetype handledUpTo = 0;
+    qsizetype searchedUpTo = 0;
     int droppedLines = 0;
 };
 

@@ -85,19 +85,22 @@ void SequentialFile::close()
 
 void SequentialFile::writeLine(const QByteArray& line)
 {
+    write(line + "\r\n");
+}
+
+void SequentialFile::write(const QByteArray& bytes)
+{
     if (!file.isOpen() || !file.isWritable())
         throw Failure(FailureNumber::BadFileName, QStringLiteral("Bad file name or number"));
-    QByteArray bytes = line;
-    bytes += "\r\n";
     // Written straight to the system, so that a crash or a lost device loses
-    // no line already handled.
+    // nothing already handled.
     const int descriptor = file.handle();
-    const off_t lineStart = ::lseek(descriptor, 0, SEEK_CUR);
+    const off_t start = ::lseek(descriptor, 0, SEEK_CUR);
     if (const int error = writeAll(descriptor, bytes)) {
-        // The file keeps whole records only: the part of this line that fit
-        // goes again.
-        if (lineStart >= 0 && ::ftruncate(descriptor, lineStart) == 0)
-            ::lseek(descriptor, lineStart, SEEK_SET);
+        // The file keeps whole writes only (whole records): the part that
+        // fit goes again.
+        if (start >= 0 && ::ftruncate(descriptor, start) == 0)
+            ::lseek(descriptor, start, SEEK_SET);
         throw Failure(FailureNumber::DiskFull,
                       QStringLiteral("Cannot write to %1: %2").arg(file.fileName(), qt_error_string(error)));
     }

@@ -21,6 +21,8 @@ public:
     // line that does not fit is cut back whole, and the failure gives the
     // system's reason.
     void writeLine(const QByteArray& line);
+    // Writes the bytes as they are, all or nothing, like writeLine.
+    void write(const QByteArray& bytes);
 
     bool atEnd() const;
     // The next line without its end. A line ends at CR LF, at a lone CR or
