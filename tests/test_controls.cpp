@@ -98,8 +98,9 @@ private slots:
     {
         OutputBox box;
         const int width = OutputBox::DisplayLineLength;
-        box.appendReceived(QString(width, u'a'));
-        box.appendReceived(QString(width + 1, u'b') + "\r\nc");
+        // A line end right after a full line is not shown as an empty line.
+        box.appendReceived(QString(width, u'a') + "\r");
+        box.appendReceived("\n" + QString(width + 1, u'b') + "\r\nc");
         QCOMPARE(box.toPlainText(), QString(width, u'a') + '\n' + QString(width, u'b') + "\nb\nc");
 
         QString lines;

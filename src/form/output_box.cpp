@@ -7,6 +7,9 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
+const int OutputBox::MaxLines = 100'000;
+const int OutputBox::DisplayLineLength = 1024;
+
 OutputBox::OutputBox(QWidget* parent)
     : QPlainTextEdit(parent)
 {
@@ -41,6 +44,7 @@ void OutputBox::clearAndRedraw()
 {
     clear();
     endsWithCarriageReturn = false;
+    endsWithDisplayBreak = false;
     redraw();
 }
 
@@ -62,6 +66,8 @@ void OutputBox::appendReceived(const QString& chunk)
     const bool untouched = document()->revision() == revisionAfterAppend;
     if (untouched && endsWithCarriageReturn && text.startsWith(u'\n'))
         text = text.mid(1);
+    if (!untouched)
+        endsWithDisplayBreak = false;
 
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
@@ -76,23 +82,31 @@ void OutputBox::appendReceived(const QString& chunk)
     redraw();
 }
 
-QString OutputBox::withDisplayBreaks(QStringView text) const
+QString OutputBox::withDisplayBreaks(QStringView text)
 {
-    // Characters since the last line break, in the box and then in the text.
+    // A full line is broken at once, not when the next character comes:
+    // text inserted at the end of a line makes the box lay that line out
+    // again. A line end right after such a break is the break itself.
     qsizetype column = document()->lastBlock().length() - 1;
     QString shown;
     shown.reserve(text.size() + text.size() / DisplayLineLength + 1);
-    for (const QChar c : text) {
-        if (c == u'\r' || c == u'\n') {
-            column = 0;
-        } else {
-            if (column >= DisplayLineLength) {
-                shown += u'\n';
-                column = 0;
-            }
-            ++column;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const bool lineEnd = c == u'\r' || c == u'\n';
+        if (endsWithDisplayBreak && lineEnd) {
+            endsWithDisplayBreak = false;
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+            continue;
         }
+        endsWithDisplayBreak = false;
         shown += c;
+        column = lineEnd ? 0 : column + 1;
+        if (column == DisplayLineLength) {
+            shown += u'\n';
+            column = 0;
+            endsWithDisplayBreak = true;
+        }
     }
     return shown;
 }

@@ -17,8 +17,8 @@ class QAction;
 class OutputBox : public QPlainTextEdit {
     Q_OBJECT
 public:
-    static constexpr int MaxLines = 100'000;
-    static constexpr int DisplayLineLength = 2048;
+    static const int MaxLines;
+    static const int DisplayLineLength;
 
     explicit OutputBox(QWidget* parent = nullptr);
 
@@ -45,9 +45,10 @@ signals:
 
 private:
     QAction* addMenuAction(const QString& text, const char* name);
-    QString withDisplayBreaks(QStringView text) const;
+    QString withDisplayBreaks(QStringView text);
     void redraw();
     bool endsWithCarriageReturn = false;
+    bool endsWithDisplayBreak = false;
     int revisionAfterAppend = -1;
     QAction* copy = nullptr;
     QAction* selectEverything = nullptr;
