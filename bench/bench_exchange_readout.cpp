@@ -123,9 +123,7 @@ void runSeries(const QString& path, int records, int rounds, bool paced)
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    prepareBenchProcess();
     QApplication app(argc, argv);
     const int records = argc > 1 ? atoi(argv[1]) : 10'000;
     const int unpacedRounds = argc > 2 ? atoi(argv[2]) : 3;

@@ -148,9 +148,7 @@ void overPty(qsizetype bytes)
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    prepareBenchProcess();
     QApplication app(argc, argv);
     const qsizetype longest = (argc > 1 ? atoi(argv[1]) : 1024) * KB;
     const qsizetype chunk = argc > 2 ? atoi(argv[2]) : 1024;

@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
+#include <cstdio>
 #include <cerrno>
 #include <ctime>
 #include <fcntl.h>
@@ -130,6 +131,13 @@ QByteArray BareLine::readLine(QByteArray& buffer, int limitMs) const
     QByteArray line = buffer.left(end);
     buffer.remove(0, end + 2);
     return line;
+}
+
+void prepareBenchProcess()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
 }
 
 double median(QList<double> values)

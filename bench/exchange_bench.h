@@ -83,6 +83,9 @@ private:
     int fd = -1;
 };
 
+// Before the QApplication: the offscreen platform unless QT_QPA_PLATFORM says
+// otherwise, and each printed line out at once.
+void prepareBenchProcess();
 double median(QList<double> values);
 // CPU time the calling thread has used, in milliseconds.
 double threadCpuMs();
