@@ -414,6 +414,8 @@ private slots:
                 QVERIFY2(needed <= available, qPrintable(control->objectName() + " needs " + QString::number(needed)));
             }
         }
+    }
+
     void theOutputBoxSavesItsBytesAsShownAndClearsAlone()
     {
         WindowHarness h;
