@@ -1,6 +1,7 @@
 #include "base/failure.h"
 #include "form/controls.h"
 #include "form/output_box.h"
+#include "platform/qt_clock.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,6 +11,20 @@
 #include <QTest>
 
 namespace {
+
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(int& paints) : paints(paints) {}
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+
+private:
+    int& paints;
+};
 
 int failureNumberOf(const std::function<void()>& action)
 {
@@ -109,6 +124,20 @@ private slots:
         box.appendReceived(lines);
         QCOMPARE(box.blockCount(), OutputBox::MaxLines);
         QCOMPARE(box.document()->firstBlock().text(), QStringLiteral("7"));
+    }
+
+    void theOutputBoxIsDrawnBeforeTheWindowBlocks()
+    {
+        OutputBox box;
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        int paints = 0;
+        PaintCounter counter(paints);
+        box.viewport()->installEventFilter(&counter);
+        box.appendReceived("first\r\n");
+        box.appendReceived("second\r\n"); // soon after the first: drawn later
+        QtClock().pause(QtClock::SeenPauseMs);
+        QCOMPARE(paints, 2);
     }
 
     void leadingCharactersNeverOverrun()

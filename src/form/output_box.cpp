@@ -9,6 +9,7 @@
 
 const int OutputBox::MaxLines = 100'000;
 const int OutputBox::DisplayLineLength = 1024;
+const int OutputBox::ImmediateRedrawIntervalMs = 40;
 
 OutputBox::OutputBox(QWidget* parent)
     : QPlainTextEdit(parent)
@@ -121,5 +122,13 @@ QByteArray OutputBox::shownBytes() const
 
 void OutputBox::redraw()
 {
+    // Painting every received chunk at once took a good part of a paced
+    // exchange's time; a chunk soon after a redraw is painted at the next
+    // processing of events, or before the window blocks (Clock::pause).
+    if (sinceRedraw.isValid() && sinceRedraw.elapsed() < ImmediateRedrawIntervalMs) {
+        viewport()->update();
+        return;
+    }
     viewport()->repaint();
+    sinceRedraw.start();
 }

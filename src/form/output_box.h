@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPlainTextEdit>
 
 class QAction;
@@ -19,6 +20,9 @@ class OutputBox : public QPlainTextEdit {
 public:
     static const int MaxLines;
     static const int DisplayLineLength;
+    // A redraw at once no more often than this; one sooner is left to the
+    // next processing of events.
+    static const int ImmediateRedrawIntervalMs;
 
     explicit OutputBox(QWidget* parent = nullptr);
 
@@ -50,6 +54,7 @@ private:
     bool endsWithCarriageReturn = false;
     bool endsWithDisplayBreak = false;
     int revisionAfterAppend = -1;
+    QElapsedTimer sinceRedraw;
     QAction* copy = nullptr;
     QAction* selectEverything = nullptr;
     QAction* clearing = nullptr;

@@ -10,6 +10,8 @@ public:
     virtual ~Clock() = default;
 
     // Blocks the window for ms milliseconds; no event is handled meanwhile.
+    // What waits to be drawn is drawn first if the pause is long enough to
+    // be seen.
     virtual void pause(int ms) = 0;
     // Handles the events that are pending now (clicks, received characters,
     // timer ticks) and returns.

@@ -1,6 +1,7 @@
 #include "platform/qt_clock.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QElapsedTimer>
 #include <QThread>
 
@@ -9,6 +10,11 @@
 
 void QtClock::pause(int ms)
 {
+    // What waits to be drawn shows while the window is blocked; a pause too
+    // short to be seen leaves it to the next processing of events (the
+    // custom-code load pauses before every line).
+    if (ms >= SeenPauseMs)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
     if (ms > 0)
         QThread::msleep(static_cast<unsigned long>(ms));
 }

@@ -6,6 +6,7 @@
 
 class QtClock : public Clock {
 public:
+    static constexpr int SeenPauseMs = 40;
     void pause(int ms) override;
     void doEvents() override;
     double waitForEvents(double maxMs) override;
