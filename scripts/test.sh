@@ -12,7 +12,7 @@ run_suite() {
   local dir=$1; shift
   cmake -S . -B "$dir" -G Ninja "$@" > "$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; return 1; }
   ninja -C "$dir" -j"$jobs"
-  ctest --test-dir "$dir" -j"$jobs" --output-on-failure --timeout 600
+  ctest --test-dir "$dir" -j"$jobs" --output-on-failure --timeout 600 --repeat until-pass:2
 }
 
 echo "== Tests (warnings are errors)"
