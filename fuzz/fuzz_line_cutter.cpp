@@ -2,10 +2,10 @@
 // fuzz_receive_path but without the window and its text layout, several times
 // as many executions a second: a bare form holds the receive buffer and the
 // reply mode, the display records what it is given, and a stand-in handler
-// per reply mode records each line. The line's first character steers the stand-in as real handlers
-// behave: '!' fails (a trapped failure), '?' takes the next receive event
-// while the line is being handled (as under a modal box), a digit switches
-// the reply mode for the lines after it.
+// per reply mode records each line. The line's first character makes the
+// stand-in behave as real handlers may: '!' fails (a trapped failure), '?'
+// takes the next receive event while the line is being handled (as under a
+// modal box), a digit switches the reply mode for the lines after it.
 //
 // Checked: no crash or sanitizer report, RxBuffer stays bounded, every byte is
 // echoed once, in order, and every complete non-empty line that is not
