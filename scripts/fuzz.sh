@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and fuzzes the receive path: the line
-# cutter and the dispatch alone (fuzz_line_cutter, fast: default two million
+# cutter and the dispatch alone (fuzz_line_cutter, fast: default 1,500,000
 # executions), then the whole window with its real handlers
 # (fuzz_receive_path, slowed by laying out text: default 250,000).
 #   scripts/fuzz.sh [cutter-executions [window-executions]]
@@ -8,7 +8,7 @@
 # cannot stall CI; a run that reaches the cap says so.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cutter_runs=${1:-2000000}
+cutter_runs=${1:-1500000}
 window_runs=${2:-250000}
 max_seconds=${FUZZ_MAX_SECONDS:-300}
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
