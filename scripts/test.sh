@@ -32,4 +32,4 @@ echo "packaging stage: $((SECONDS - package_start)) s"
 # ---- end of packaging -------------------------------------------------------
 
 echo "== Fuzzing the receive path"
-scripts/fuzz.sh "${FUZZ_RUNS:-1000000}"
+scripts/fuzz.sh

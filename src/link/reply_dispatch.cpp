@@ -25,7 +25,9 @@ void showFailure(Dialogs& dialogs, const Failure& failure)
 }
 
 ReplyDispatch::ReplyDispatch(Form1& form, Platform& platform)
-    : form(form), platform(platform)
+    : form(form), platform(platform),
+      showReceived([&form](const QString& text) { form.Ausgabe->appendReceived(text); }),
+      showLine([&form](const QString& line) { form.Zeile->setText(line); })
 {
 }
 
@@ -40,7 +42,7 @@ void ReplyDispatch::MSComm1_OnComm()
         const QByteArray chunk = platform.port.readAll();
         takeChunk(chunk);
         if (!chunk.isEmpty())
-            form.Ausgabe->appendReceived(fromDeviceBytes(chunk));
+            showReceived(fromDeviceBytes(chunk));
         handleLines();
     } catch (const Failure& failure) {
         // The current line is lost; complete lines still buffered are
@@ -110,7 +112,7 @@ void ReplyDispatch::cutLines()
         if (end == start)
             continue;
         const QString line = fromDeviceBytes(buffer.mid(start, end - start));
-        form.Zeile->setText(line);
+        showLine(line);
         dispatch(line);
     }
     failed = false;

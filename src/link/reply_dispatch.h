@@ -26,6 +26,14 @@ public:
     void registerHandler(int mode, LineHandler handler);
     // Sees every line just before it is dispatched (tests and fuzzing).
     void setLineObserver(LineHandler observer) { lineObserver = std::move(observer); }
+    // Where received characters and the line being handled are shown: the
+    // output box and the hidden line field unless replaced (fuzzing the line
+    // cutter without their layout cost).
+    void setDisplay(LineHandler received, LineHandler currentLine)
+    {
+        showReceived = std::move(received);
+        showLine = std::move(currentLine);
+    }
 
     // The receive event: reads what has arrived and handles every complete line.
     void MSComm1_OnComm();
@@ -47,6 +55,8 @@ private:
     Platform& platform;
     std::map<int, LineHandler> handlers;
     LineHandler lineObserver;
+    LineHandler showReceived;
+    LineHandler showLine;
     bool skippingLongLine = false;
     // Within RxBuffer while lines are being cut: the end of the lines handled,
     // and how far it is known to hold no CR LF.
