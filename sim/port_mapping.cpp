@@ -1,6 +1,7 @@
 #include "sim/port_mapping.h"
 
 #include "base/failure.h"
+#include "platform/port_names.h"
 #include "platform/qt_settings_store.h"
 
 #include <cstdio>
@@ -9,21 +10,21 @@ PortMapping::PortMapping(int portNumber, const QString& devicePath)
     : portNumber(portNumber), devicePath(devicePath)
 {
     QtSettingsStore settings;
-    if (settings.contains(section(), key(portNumber)))
-        previous = settings.get(section(), key(portNumber), QString());
-    settings.save(section(), key(portNumber), devicePath);
+    if (settings.contains(portsSection, portKey(portNumber)))
+        previous = settings.get(portsSection, portKey(portNumber), QString());
+    settings.save(portsSection, portKey(portNumber), devicePath);
 }
 
 PortMapping::~PortMapping()
 {
     try {
         QtSettingsStore settings;
-        if (settings.get(section(), key(portNumber), QString()) != devicePath)
+        if (settings.get(portsSection, portKey(portNumber), QString()) != devicePath)
             return;
         if (previous)
-            settings.save(section(), key(portNumber), *previous);
+            settings.save(portsSection, portKey(portNumber), *previous);
         else
-            settings.remove(section(), key(portNumber));
+            settings.remove(portsSection, portKey(portNumber));
     } catch (const Failure& failure) {
         std::fprintf(stderr, "tagorix-sim: %s\n", qPrintable(failure.description));
     }

@@ -14,8 +14,6 @@ public:
     PortMapping(const PortMapping&) = delete;
     PortMapping& operator=(const PortMapping&) = delete;
 
-    static QString key(int portNumber) { return QStringLiteral("COM%1").arg(portNumber); }
-    static QString section() { return QStringLiteral("Ports"); }
     // The settings file the tool reads.
     static QString settingsFile();
 

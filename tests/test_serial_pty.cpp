@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "form/controls.h"
+#include "platform/port_names.h"
 #include "sim/port_mapping.h"
 #include "sim/pty_server.h"
 #include "support/sim_session.h"
@@ -276,12 +277,12 @@ void SerialPtyTest::theSimulatorProgramMapsItsPortAndEndsCleanlyOnSigint()
 void SerialPtyTest::aPortMappingLeavesNoEntryWhereThereWasNone()
 {
     QtSettingsStore settings;
-    settings.remove(PortMapping::section(), PortMapping::key(4));
+    settings.remove(portsSection, portKey(4));
     {
         PortMapping mapping(4, QStringLiteral("/dev/pts/77"));
-        QVERIFY(settings.contains(PortMapping::section(), PortMapping::key(4)));
+        QVERIFY(settings.contains(portsSection, portKey(4)));
     }
-    QVERIFY(!settings.contains(PortMapping::section(), PortMapping::key(4)));
+    QVERIFY(!settings.contains(portsSection, portKey(4)));
 }
 
 void SerialPtyTest::theSimulatorProgramListsEveryOptionAndRefusesBadValues()

@@ -1,13 +1,14 @@
 #include "app/selection_lists.h"
 
 #include "base/number_text.h"
+#include "platform/port_names.h"
 
 namespace SelectionLists {
 
 QStringList portItems()
 {
     QStringList items;
-    for (int n = 1; n <= 16; ++n)
+    for (int n = 1; n <= windowPortCount; ++n)
         items << QStringLiteral("COM") + signPosition(n).mid(1);
     return items;
 }

@@ -23,6 +23,7 @@ enum class PortTrouble { Unknown, NoPortChosen, NoPermission, NoDevice, InUse, N
 struct Cause {
     PortTrouble trouble;
     QStringList texts; // texts of the port's description that point to it
+    int onlyOnFailure = 0; // when set, the cause holds only for failures of this number
 };
 
 const QList<Cause>& knownCauses()
@@ -37,6 +38,10 @@ const QList<Cause>& knownCauses()
          {QStringLiteral("locking the device"), QStringLiteral("Device or resource busy"),
           QStringLiteral("Access is denied")}},
         {PortTrouble::NotSerial, {QStringLiteral("Inappropriate ioctl for device")}},
+        // Linux keeps /dev/ttyS0 to ttyS3 even where no serial hardware is
+        // behind them; opening one of those fails with an I/O error. Elsewhere
+        // (a goodbye that cannot be written) that error means something else.
+        {PortTrouble::NoDevice, {QStringLiteral("Input/output error")}, FailureNumber::PortOpenFailed},
     };
     return causes;
 }
@@ -46,16 +51,12 @@ PortTrouble portTrouble(const Failure& failure)
     // Only the port number's conversion fails this way: no port is chosen.
     if (failure.number == FailureNumber::TypeMismatch)
         return PortTrouble::NoPortChosen;
-    // Linux keeps /dev/ttyS0 to ttyS3 even where no serial hardware is behind
-    // them; opening one of those fails with an I/O error.
-    if (failure.number == FailureNumber::PortOpenFailed
-        && failure.description.contains(QStringLiteral("Input/output error"), Qt::CaseInsensitive))
-        return PortTrouble::NoDevice;
     for (const Cause& cause : knownCauses()) {
         const auto mentioned = [&](const QString& text) {
             return failure.description.contains(text, Qt::CaseInsensitive);
         };
-        if (std::any_of(cause.texts.cbegin(), cause.texts.cend(), mentioned))
+        const bool applies = cause.onlyOnFailure == 0 || cause.onlyOnFailure == failure.number;
+        if (applies && std::any_of(cause.texts.cbegin(), cause.texts.cend(), mentioned))
             return cause.trouble;
     }
     return PortTrouble::Unknown;

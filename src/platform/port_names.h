@@ -4,6 +4,9 @@
 
 class SettingsStore;
 
+// The ports the window offers: COM1 to COM16.
+constexpr int windowPortCount = 16;
+
 // The settings section whose keys "COMn" name the device that COMn opens.
 inline const QString portsSection = QStringLiteral("Ports");
 // "COM3" for 3: the port's name and its key in the section.
