@@ -78,7 +78,7 @@ void MainWindow::saveOutput()
 {
     try {
         const QString path = platform.dialogs.chooseFileToSave(
-            QStringLiteral("Save As"), QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*"));
+            QStringLiteral("Save As"), QStringLiteral("Text files (*.txt)|*.txt|All files|*.*"));
         SequentialFile file;
         file.openForWriting(path);
         file.write(f.Ausgabe->shownBytes());

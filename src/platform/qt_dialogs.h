@@ -4,7 +4,7 @@
 
 class QWidget;
 
-// "CSV files (*.csv)|*.csv|All files|*.*" -> "CSV files (*.csv);;All files (*.*)"
+// "CSV files (*.csv)|*.csv|All files|*.*" -> "CSV files (*.csv);;All files (*)"
 QString toQtFileFilter(const QString& filter);
 
 class QtDialogs : public Dialogs {
