@@ -2,6 +2,7 @@
 
 #include "form/form1.h"
 #include "link/command_line.h"
+#include "platform/failure_report.h"
 #include "platform/platform.h"
 
 DeviceLink::DeviceLink(Form1& form, Platform& platform)

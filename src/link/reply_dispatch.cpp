@@ -3,6 +3,7 @@
 #include "base/failure.h"
 #include "base/latin1.h"
 #include "form/form1.h"
+#include "platform/failure_report.h"
 #include "platform/platform.h"
 
 #include <QScopeGuard>
@@ -16,12 +17,6 @@ void skipRejectedValue(const std::function<void()>& assignment)
         if (failure.number != FailureNumber::InvalidPropertyValue)
             throw;
     }
-}
-
-void showFailure(Dialogs& dialogs, const Failure& failure)
-{
-    if (failure.number != FailureNumber::PortLost)
-        dialogs.message(failure.description);
 }
 
 ReplyDispatch::ReplyDispatch(Form1& form, Platform& platform)

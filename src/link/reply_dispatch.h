@@ -4,7 +4,6 @@
 #include <functional>
 #include <map>
 
-class Dialogs;
 struct Failure;
 struct Form1;
 struct Platform;
@@ -68,7 +67,3 @@ private:
 // Runs an assignment to a control; a value the control rejects (the
 // invalid-property-value failure) is skipped as if the assignment had worked.
 void skipRejectedValue(const std::function<void()>& assignment);
-
-// Shows a trapped failure's description in an OK-only box. The loss of the
-// device is not shown here: the connection tells it, once, whatever found it.
-void showFailure(Dialogs& dialogs, const Failure& failure);
