@@ -42,12 +42,13 @@ stage "Dependencies"
 scripts/install-deps.sh
 
 stage "Tests (warnings are errors)"
-run_suite build-ci -DCMAKE_BUILD_TYPE=Debug -DTAGORIX_WERROR=ON
+run_suite build-ci -DCMAKE_BUILD_TYPE=Debug -DTAGORIX_WERROR=ON -DTAGORIX_FRESH_BUILD=ON
 
 stage "Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DTAGORIX_WERROR=ON -DTAGORIX_SANITIZE=ON -DTAGORIX_BENCH=OFF
+run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DTAGORIX_WERROR=ON -DTAGORIX_SANITIZE=ON -DTAGORIX_BENCH=OFF \
+  -DTAGORIX_FRESH_BUILD=ON
 unset ASAN_OPTIONS UBSAN_OPTIONS
 
 stage "Debian package"
