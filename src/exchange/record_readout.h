@@ -17,6 +17,10 @@ public:
 
 private:
     QString cutShortText() const;
+    // Back to echoing, the file closed with the whole records it holds.
+    void endTransfer();
+    // Nothing has come from the device for a while: the read-out ends, told.
+    void endStalled();
 
     DeviceLink& link;
     // The record count of this read-out; -1 before the device has told it.
