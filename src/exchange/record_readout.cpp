@@ -32,7 +32,8 @@ void RecordReadout::LeseErfassungen_Click()
         // once the device has said how many it has.
         form.ExchangeFile.openForWritingKeepingContents(form.PfadSpeichern->text());
         // Runs on in the record lines after this click, until the last one.
-        exchange.begin([this] { return cutShortText(); }, [this] { endStalled(); });
+        exchange.begin([this] { return cutShortText(); },
+                       [this] { endCutShort(QStringLiteral("The device has sent no record for 5 seconds.")); });
         // Every way out of this click but "GET" sent ends the read-out.
         auto finished = qScopeGuard([&exchange] { exchange.finish(); });
         countAnnounced = -1;
@@ -85,11 +86,11 @@ void RecordReadout::endTransfer()
     link.exchange().finish();
 }
 
-void RecordReadout::endStalled()
+void RecordReadout::endCutShort(const QString& why)
 {
     const QString got = cutShortText();
     endTransfer();
-    link.platform().dialogs.message(QStringLiteral("The device has sent no record for 5 seconds. ") + got);
+    link.platform().dialogs.message(why + u' ' + got);
 }
 
 void RecordReadout::LoescheErfassungen_Click()
@@ -103,9 +104,7 @@ void RecordReadout::handleRecordLine(const QString& line)
     if (line == QLatin1StringView("Error")) {
         // The device refused "GET" (or failed on the way): no record, and
         // none is coming.
-        const QString got = cutShortText();
-        endTransfer();
-        link.platform().dialogs.message(QStringLiteral("The device answered \"Error\". ") + got);
+        endCutShort(QStringLiteral("The device answered \"Error\"."));
         return;
     }
     try {

@@ -19,8 +19,8 @@ private:
     QString cutShortText() const;
     // Back to echoing, the file closed with the whole records it holds.
     void endTransfer();
-    // Nothing has come from the device for a while: the read-out ends, told.
-    void endStalled();
+    // The device will send no more: the read-out ends, told why and how far it got.
+    void endCutShort(const QString& why);
 
     DeviceLink& link;
     // The record count of this read-out; -1 before the device has told it.
