@@ -365,6 +365,8 @@ void TestRecords::aCountWaitOutlivedByItsConnectionSendsNothingOnTheNext()
     QVERIFY(reconnected);
     QCOMPARE(page.sent(), (QList<QByteArray>{"STA", "DISCONNECT", "ONLINE"}));
     QCOMPARE(page.fileBytes("records.csv"), QByteArray("0;kept\r\n"));
+    QCOMPARE(page.messages(), QStringList{"The read-out of records was cut short before the device said how many it "
+                                          "holds: the records file is unchanged."});
 }
 
 void TestRecords::aReadoutTheDeviceLeavesUnfinishedGivesTheWindowBack_data()
