@@ -1,6 +1,7 @@
 #include "app/selection_lists.h"
 #include "base/failure.h"
 #include "form/controls.h"
+#include "support/file_size_limit.h"
 #include "support/window_harness.h"
 
 #include <QAbstractItemView>
@@ -483,6 +484,21 @@ private slots:
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), "Ok\r\n" + high + "\r\nhalf");
+        saved.close();
+        QCOMPARE(h.fakes.dialogs.fileRequests.constLast().replacing, Replacing::AfterAsking);
+
+        // On a full disk neither the saved file nor a new one is left empty.
+        const QString newPath = dir.filePath(QStringLiteral("new.txt"));
+        h.fakes.dialogs.chosenFiles = {path, newPath};
+        {
+            const FileSizeLimit nothingFits(0);
+            child<QAction>(*h.window, "saveAsAction")->trigger();
+            child<QAction>(*h.window, "saveAsAction")->trigger();
+        }
+        QCOMPARE(h.fakes.dialogs.shown.size(), 2);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), "Ok\r\n" + high + "\r\nhalf");
+        QVERIFY(!QFile::exists(newPath));
 
         // Read-only, the box still has a caret to read it line by line.
         f.Ausgabe->setFocus();
