@@ -110,8 +110,11 @@ def main():
         print("orca-check: Orca said nothing; see", work, file=sys.stderr)
         return 1
 
-    # The port list has the focus: its button, Connect, which is pressed.
+    # The port list has the focus (usable only while no port is open): a
+    # change with the arrow keys; then its button, Connect, which is pressed.
     print("start:", said_since(0))
+    print("Down on the port list:", press("Down"))
+    print("Up:", press("Up"))
     print("Tab:", press("Tab"))
     print("Tab:", press("Tab"))
     print("Space on Connect:", press("space"))
@@ -140,9 +143,6 @@ def main():
         print("   next:", press("Tab"))
         if index == 0:
             print("    Up:", press("Up"))
-            print("    Up:", press("Up"))
-            print("   next:", press("Tab"))
-            print("    Down:", press("Down"))
             print("    Up:", press("Up"))
         to_tab_strip()
 

@@ -213,6 +213,9 @@ private slots:
         Form1& f = h.form();
         QVERIFY(f.Port->itemData(4, Qt::ToolTipRole).toString().startsWith(QStringLiteral("Opens /dev/ttyS4")));
         f.Port->setCurrentIndex(4);
+        // What a screen reader hears when the arrow keys change the port.
+        QCOMPARE(f.Port->view()->currentIndex().row(), 4);
+        QVERIFY(f.Port->accessibleDescription().startsWith(QStringLiteral("COM5, opens /dev/ttyS4")));
         QStringList titles;
         h.fakes.dialogs.inDialog = [&titles](QDialog& dialog) {
             titles << dialog.windowTitle();

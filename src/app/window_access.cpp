@@ -4,6 +4,7 @@
 #include "form/form1.h"
 
 #include <QAccessible>
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QFocusEvent>
@@ -194,6 +195,14 @@ void makeKeyboardFriendly(QWidget* window, const Form1& f)
     for (QLineEdit* field : window->findChildren<QLineEdit*>()) {
         if (!qobject_cast<QComboBox*>(field->parentWidget()))
             field->installEventFilter(entry);
+    }
+    // Orca reads a closed list's value, and hears it change with the arrow
+    // keys, from the selection in its item list, which Qt 6.4 leaves alone
+    // until the list opens: the item list follows the list.
+    for (QComboBox* list : window->findChildren<QComboBox*>()) {
+        if (!list->isEditable())
+            QObject::connect(list, &QComboBox::currentIndexChanged, list,
+                             [list](int index) { list->view()->setCurrentIndex(list->model()->index(index, 0)); });
     }
     // The battery level is a stop of its own, so that it can be heard with
     // its name: Orca announces a change of the bar's value by the value only.

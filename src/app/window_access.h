@@ -10,8 +10,8 @@ class QWidget;
 // exposes each page as a grouping named after its tab.
 void nameControls(Form1& f);
 
-// Return presses a focused button; an empty field entered with Tab is
-// announced by Orca; the battery bar is a focus stop.
+// Return presses a focused button; an empty field entered with Tab and a
+// list's value are announced by Orca; the battery bar is a focus stop.
 void makeKeyboardFriendly(QWidget* window, const Form1& f);
 
 // Chains the tab order in reading order: the top row, the tab strip, each

@@ -42,8 +42,8 @@ void PortAssignment::followChosenPort()
                                  : QStringLiteral("Assign a device..."));
     assignAction->setEnabled(chosen);
     f.portDevices->setEnabled(chosen);
-    // Screen readers hear the list by its label ("Port"); the chosen port
-    // is its description, which Orca speaks again when the arrow keys change it.
+    // Screen readers hear the list by its label ("Port") and its chosen item;
+    // the description says what that port opens.
     const QString opens = chosen ? describeDevicePath(devicePathForPort(f.Port->currentIndex() + 1, platform.settings))
                                  : QString();
     f.Port->setAccessibleDescription(chosen ? QStringLiteral("%1, opens %2").arg(port, opens) : QString());
