@@ -1,3 +1,4 @@
+#include "app/selection_lists.h"
 #include "app/window_scaling.h"
 #include "base/failure.h"
 #include "form/controls.h"
@@ -11,6 +12,7 @@
 #include <QAction>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -395,6 +397,43 @@ private slots:
         QCOMPARE(bar->valueInterface()->currentValue().toInt(), 73);
     }
 
+    // What a screen reader says for a control: a list by the label that has
+    // it as its buddy (Qt names a list by its current text on Linux), any
+    // other control by its name. A page read as a "frame" is taken for a
+    // window of its own and nothing in it is spoken.
+    void screenReadersHearEachControlsOwnNameInsidePageGroupings_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("port list") << "Port" << "Port";
+        QTest::newRow("display line") << "DisplayZeile" << "Display line";
+        QTest::newRow("display text") << "DisplayText" << "Display text";
+        QTest::newRow("statistic result") << "OutStatistik" << "Statistic result";
+        QTest::newRow("language list") << "Sprache" << "Language:";
+        QTest::newRow("battery bar") << "akku" << "Power";
+    }
+    void screenReadersHearEachControlsOwnNameInsidePageGroupings()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        WindowHarness h;
+        auto* widget = h.window->findChild<QWidget*>(control);
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(widget);
+        if (qobject_cast<QComboBox*>(widget)) {
+            const auto labels = spoken->relations(QAccessible::Label);
+            QVERIFY(!labels.isEmpty());
+            spoken = labels.constFirst().first;
+        }
+        QCOMPARE(spoken->text(QAccessible::Name), name);
+
+        const QStringList captions = SelectionLists::tabCaptions();
+        for (qsizetype i = 0; i < captions.size(); ++i) {
+            QAccessibleInterface* page = QAccessible::queryAccessibleInterface(h.form().pages().at(i));
+            QCOMPARE(page->role(), QAccessible::Grouping);
+            QCOMPARE(page->text(QAccessible::Name), captions.at(i));
+        }
+    }
+
     // Each row reaches its page with the keys that switch pages, then tabs
     // once round the window from the tab strip.
     void keyboardReachesEachPageAndTabsThroughItInReadingOrder_data()
@@ -430,7 +469,7 @@ private slots:
         QFETCH(int, tab);
         QFETCH(QStringList, pageOrder);
         // Around the page: the output box below it, the top row above it.
-        const QStringList after{"Ausgabe", "Port", "portDevices", "Connect"};
+        const QStringList after{"Ausgabe", "Port", "portDevices", "Connect", "akku"};
 
         WindowHarness h;
         Form1& f = h.form();
@@ -440,7 +479,8 @@ private slots:
         f.Key->setFocus();
         for (int i = 0; i < presses; ++i) {
             QTest::keyClick(QApplication::focusWidget(), switchKey.key(), switchKey.keyboardModifiers());
-            QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->isVisible());
+            // Not the output box, where the hidden page would send it.
+            QCOMPARE(QApplication::focusWidget(), f.Tabulator);
         }
         QCOMPARE(f.Tabulator->currentIndex(), tab);
         QVERIFY(f.pages().at(tab)->isVisible());
@@ -454,6 +494,15 @@ private slots:
             visited << (qobject_cast<QComboBox*>(focus->parentWidget()) ? focus->parentWidget() : focus)->objectName();
         }
         QCOMPARE(visited, pageOrder + after + QStringList{"Tabulator"});
+
+        // Return presses a focused button, as Space does.
+        QPushButton* button = nullptr;
+        for (qsizetype i = 0; !button; ++i)
+            button = h.window->findChild<QPushButton*>(pageOrder.at(i));
+        const QSignalSpy clicks(button, &QPushButton::clicked);
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Return);
+        QCOMPARE(clicks.size(), 1);
     }
 
     void captionsFitTheirControlsAndTheWindowGrowsWithTheFont_data()
@@ -544,6 +593,11 @@ private slots:
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), "Ok\r\n" + high + "\r\nhalf");
         QVERIFY(!QFile::exists(newPath));
+
+        // Read-only, the box still has a caret to read it line by line.
+        f.Ausgabe->setFocus();
+        QTest::keyClick(f.Ausgabe, Qt::Key_Up);
+        QCOMPARE(f.Ausgabe->textCursor().blockNumber(), 1);
 
         child<QAction>(*h.window, "clearAction")->trigger();
         QVERIFY(f.Ausgabe->toPlainText().isEmpty());
