@@ -140,7 +140,7 @@ private slots:
     {
         WindowHarness h;
         h.fakes.port.open(1);
-        h.form().ExchangeFile.openForWriting(QDir::temp().filePath("tagorix-unload-test.csv"));
+        h.window->device().data().file().openForWriting(QDir::temp().filePath("tagorix-unload-test.csv"));
         h.window->close();
         h.window->Form_Unload(); // a second unload does nothing more
         QCOMPARE(h.fakes.port.writes, QList<QByteArray>{"DISCONNECT\r"});
@@ -453,7 +453,7 @@ private slots:
 
         child<QAction>(*h.window, "clearAction")->trigger();
         QVERIFY(f.Ausgabe->toPlainText().isEmpty());
-        QCOMPARE(f.RxBuffer, QByteArray("half"));
+        QCOMPARE(h.window->device().replies().RxBuffer(), QByteArray("half"));
     }
 
     void menuKeysSixToEightCanNeverBeTicked()

@@ -2,10 +2,10 @@
 
 #include "base/failure.h"
 #include "base/number_text.h"
+#include "core/device.h"
 #include "form/controls.h"
 #include "form/form1.h"
 #include "link/device_link.h"
-#include "link/read_back.h"
 #include "platform/failure_report.h"
 #include "platform/platform.h"
 #include "platform/port_names.h"
@@ -117,13 +117,13 @@ QString connectFailureText(const Failure& failure, const QString& settingsFile, 
     return text.isEmpty() ? failure.description : failure.description + QStringLiteral("\n\n") + text;
 }
 
-Connection::Connection(DeviceLink& link, ReadBack& readBack)
-    : link(link), readBack(readBack)
+Connection::Connection(DeviceLink& link)
+    : link(link)
 {
     Form1& f = link.form();
     QObject::connect(f.Connect, &QAbstractButton::toggled, f.Connect, link.reporting([this] { Connect_Click(); }));
-    link.replies().registerHandler(ReplyModes::HandshakeAndReadBack,
-                                   [this](const QString& line) { handshakeReply(line); });
+    QObject::connect(&link.device(), &Device::connected, f.Connect,
+                     [&f] { f.Connect->setText(connectedCaption); });
     link.platform().port.setLostHandler([this](const Failure& failure) {
         reportingFailures(this->link.platform().dialogs, [this, &failure] { deviceLost(failure); });
     });
@@ -138,9 +138,9 @@ Connection::~Connection()
 void Connection::Connect_Click()
 {
     Form1& f = link.form();
-    if (f.IgnoreConnectClick) {
+    if (IgnoreConnectClick) {
         // The program's own release of the toggle after a failure.
-        f.IgnoreConnectClick = false;
+        IgnoreConnectClick = false;
         return;
     }
     try {
@@ -216,9 +216,7 @@ void Connection::startHandshake()
     Form1& f = link.form();
     link.pages().setConnectionOpened(true);
     f.Ausgabe->replaceAndRedraw(QStringLiteral("initialising...\r\n"));
-    f.ReplyMode = ReplyModes::HandshakeAndReadBack;
-    link.send(QStringLiteral("ONLINE"));
-    f.ConnectCountdown = HandshakeTicks;
+    link.device().handshake().start();
 }
 
 void Connection::showClosed()
@@ -226,9 +224,8 @@ void Connection::showClosed()
     Form1& f = link.form();
     link.pages().setConnectionOpened(false);
     f.Connect->setText(connectCaption);
-    f.ReplyMode = ReplyModes::EchoOnly;
-    f.ConnectCountdown = 0;
-    f.ExchangeFile.close();
+    link.device().handshake().stop();
+    link.device().data().closeFile();
     setBarValue(f.akku, 0);
     const QString cutShort = link.exchange().cutShort();
     if (!cutShort.isEmpty())
@@ -252,7 +249,7 @@ void Connection::releaseToggle()
     // Releasing a pressed toggle runs Connect_Click once more, which the flag
     // turns away. A toggle already released raises nothing, so no flag then.
     if (checkValue(f.Connect) == 1) {
-        f.IgnoreConnectClick = true;
+        IgnoreConnectClick = true;
         setCheckValue(f.Connect, 0);
     }
 }
@@ -263,31 +260,11 @@ void Connection::reportAndRelease(const QString& text)
     releaseToggle();
 }
 
-void Connection::handshakeReply(const QString& line)
-{
-    // Only exactly "Ok" answers; anything else may be a read-back reply.
-    if (line == QLatin1StringView("Ok"))
-        handshakeAnswered();
-    else
-        readBack.takeReply(line);
-}
-
-void Connection::handshakeAnswered()
-{
-    Form1& f = link.form();
-    f.Connect->setText(connectedCaption);
-    f.ConnectCountdown = 0;
-    readBack.start();
-}
-
 void Connection::Timer1_Timer()
 {
     Form1& f = link.form();
-    if (f.ConnectCountdown > 0) {
-        --f.ConnectCountdown;
-        if (f.ConnectCountdown == 0)
-            retry();
-    }
+    if (link.device().handshake().tick())
+        retry();
     f.Zeit->setText(link.platform().clock.now().toString(QStringLiteral("dd.MM.yyyy HH:mm")));
     link.exchange().tick();
 }
