@@ -73,11 +73,7 @@ void DataExchange::readRecords(const QString& path)
     countAnnounced = -1;
     // Runs on in the record lines after this call, until the last one.
     exchange.begin([this] { return recordsProgress(); },
-                   [this] {
-                       endTransfer(recordsResult(Outcome::Stalled,
-                                                 QStringLiteral("The device has sent no record for 5 seconds. ")
-                                                     + recordsProgress()));
-                   });
+                   [this] { endCutShort(Outcome::Stalled, QStringLiteral("The device has sent no record for 5 seconds.")); });
     // Every way out of this call but "GET" sent ends the read-out.
     auto finished = qScopeGuard([&exchange] { exchange.finish(); });
     replies.ReplyMode = ReplyModes::Statistics;
@@ -136,13 +132,17 @@ void DataExchange::endTransfer(const ExchangeResult& result)
     emit device.exchangeFinished(result);
 }
 
+void DataExchange::endCutShort(Outcome outcome, const QString& why)
+{
+    endTransfer(recordsResult(outcome, why + u' ' + recordsProgress()));
+}
+
 void DataExchange::takeRecordLine(const QString& line)
 {
     if (line == QLatin1StringView("Error")) {
         // The device refused "GET" (or failed on the way): no record, and
         // none is coming.
-        endTransfer(
-            recordsResult(Outcome::DeviceError, QStringLiteral("The device answered \"Error\". ") + recordsProgress()));
+        endCutShort(Outcome::DeviceError, QStringLiteral("The device answered \"Error\"."));
         return;
     }
     try {

@@ -57,6 +57,8 @@ private:
     QString recordsProgress() const;
     // Back to echoing, the file closed with the whole records it holds.
     void endTransfer(const ExchangeResult& result);
+    // The device will send no more: the read-out ends, told why and how far it got.
+    void endCutShort(ExchangeResult::Outcome outcome, const QString& why);
 
     Device& device;
     std::int16_t AckFlag = 0; // 0 none yet, 1 parsed/"Ok", -1 "Error", -2 "Memory full"
