@@ -4,6 +4,7 @@
 #include "test_connection_device.h"
 
 #include "base/failure.h"
+#include "core/port_advice.h"
 #include "link/connection.h"
 
 #include <QDialog>

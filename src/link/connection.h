@@ -53,8 +53,3 @@ private:
     // How far an exchange that the end of the connection cut short got, until told.
     QString cutShortReport;
 };
-
-// What the user reads when the connect toggle fails: the failure's own
-// description first, then, where the cause is known, what to do about it,
-// naming the settings file in use and the processes holding a busy port.
-QString connectFailureText(const Failure& failure, const QString& settingsFile, const QString& heldBy = {});
