@@ -12,7 +12,7 @@
 
 #include "exchange_bench.h"
 
-#include "exchange/record_readout.h"
+#include "core/data_exchange.h"
 
 #include <QApplication>
 #include <QFile>
@@ -48,7 +48,7 @@ qsizetype linesIn(const QString& path)
 
 Run toolRun(const QString& path, int records, bool paced)
 {
-    Device device(deviceWith(records, paced));
+    ExchangeBench::Device device(deviceWith(records, paced));
     Tool tool(device);
     tool.form().PfadSpeichern->setText(path);
     // When each record line reached the handling, from the start of the click.
@@ -74,7 +74,7 @@ Run toolRun(const QString& path, int records, bool paced)
 
 Run bareRun(const QString& path, int records, bool paced)
 {
-    Device device(deviceWith(records, paced));
+    ExchangeBench::Device device(deviceWith(records, paced));
     BareLine line(device.path());
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))

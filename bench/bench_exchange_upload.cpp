@@ -37,7 +37,7 @@ double floorMs(qint64 bytesOnLine, int lines)
 
 Run toolRun(const QString& path, int codes)
 {
-    Device device(pacedDevice(codes));
+    ExchangeBench::Device device(pacedDevice(codes));
     Tool tool(device);
     tool.form().PfadLaden->setText(path);
     const Tool::Timing timing = tool.click(tool.form().GeneriereDaten);
@@ -48,7 +48,7 @@ Run toolRun(const QString& path, int codes)
 
 Run bareRun(const QList<QByteArray>& lines)
 {
-    Device device(pacedDevice(int(lines.size())));
+    ExchangeBench::Device device(pacedDevice(int(lines.size())));
     BareLine line(device.path());
     QByteArray buffer;
     QElapsedTimer timer;

@@ -1,7 +1,7 @@
 // The line cutter and the dispatch alone, on the same inputs as
 // fuzz_receive_path but without the window and its text layout, several times
-// as many executions a second: a bare form holds the receive buffer and the
-// reply mode, the display records what it is given, and a stand-in handler
+// as many executions a second: the core's dispatch holds the receive buffer
+// and the reply mode, the display records what it is given, and a stand-in handler
 // per reply mode records each line. The line's first character makes the
 // stand-in behave as real handlers may: '!' fails (a trapped failure), '?'
 // takes the next receive event while the line is being handled (as under a
@@ -13,7 +13,8 @@
 // the reply mode in force.
 
 #include "base/failure.h"
-#include "form/form1.h"
+#include "core/reply_dispatch.h"
+#include "platform/failure_report.h"
 #include "platform/fake/fake_platform.h"
 #include "receive_input.h"
 
@@ -28,8 +29,7 @@ using HandledLine = std::pair<std::int16_t, QString>;
 
 struct World {
     FakePlatform fakes;
-    Form1 form;
-    ReplyDispatch replies{form, fakes.platform};
+    ReplyDispatch replies{fakes.port, [this](const Failure& failure) { showFailure(fakes.dialogs, failure); }};
     QString echoed;
     QStringList shownLines;
     QList<HandledLine> handled;
@@ -50,7 +50,7 @@ struct World {
     {
         fakes.port.deliver(pendingChunks.takeFirst());
         fakes.clock.doEvents();
-        if (!rxBufferBounded(form.RxBuffer))
+        if (!rxBufferBounded(replies.RxBuffer()))
             std::abort();
     }
 
@@ -66,7 +66,7 @@ struct World {
             --nesting;
         }
         if (first.isDigit())
-            form.ReplyMode = static_cast<std::int16_t>(first.digitValue() % 7);
+            replies.ReplyMode = static_cast<std::int16_t>(first.digitValue() % 7);
     }
 };
 
@@ -104,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // A fresh session (the stand-ins never lose the port).
     w.replies.startAfresh();
-    w.form.ReplyMode = input->replyMode;
+    w.replies.ReplyMode = input->replyMode;
     w.echoed.clear();
     w.shownLines.clear();
     w.handled.clear();
@@ -113,7 +113,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     w.pendingChunks = input->chunks();
     while (!w.pendingChunks.isEmpty())
         w.receiveNext();
-    handleLeftoverLines(w.replies, w.form.RxBuffer);
+    handleLeftoverLines(w.replies, w.replies.RxBuffer());
 
     const QStringList lines = input->expectedLines();
     if (w.echoed != QLatin1StringView(input->stream) || w.shownLines != lines

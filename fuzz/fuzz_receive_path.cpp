@@ -58,10 +58,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A fresh session on the same window.
     if (!w.fakes.port.isOpen())
         w.fakes.port.open(1);
-    f.RxBuffer.clear();
+    Device& device = w.window->device();
+    device.replies().startAfresh();
     f.Ausgabe->clearAndRedraw();
-    f.ReplyMode = input->replyMode;
-    f.RecordsLeft = input->recordsLeft;
+    device.replies().ReplyMode = input->replyMode;
     f.ReadCont->setChecked(input->readContinuously);
     w.handled.clear();
     w.fakes.dialogs.shown.clear();
@@ -71,10 +71,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const QByteArray& chunk : input->chunks()) {
         w.fakes.port.deliver(chunk);
         w.fakes.clock.doEvents();
-        if (!rxBufferBounded(f.RxBuffer))
+        if (!rxBufferBounded(device.replies().RxBuffer()))
             std::abort();
     }
-    handleLeftoverLines(w.window->link().replies(), f.RxBuffer);
+    handleLeftoverLines(device.replies(), device.replies().RxBuffer());
     if (!w.fakes.port.isOpen())
         w.fakes.port.open(1);
 

@@ -8,7 +8,7 @@
 // 256 bytes, as a receive event may well bring), the rest is what the device
 // sends. Each chunk is one receive event.
 
-#include "link/reply_dispatch.h"
+#include "core/reply_dispatch.h"
 
 #include <QByteArray>
 #include <QList>
@@ -19,7 +19,6 @@
 
 struct ReceiveInput {
     std::int16_t replyMode = 0;
-    std::int64_t recordsLeft = 0;
     bool readContinuously = false;
     unsigned chunkSeed = 0;
     QByteArray stream;
@@ -30,7 +29,6 @@ struct ReceiveInput {
             return std::nullopt;
         ReceiveInput input;
         input.replyMode = static_cast<std::int16_t>(data[0] % 7);
-        input.recordsLeft = data[0] / 7;
         input.readContinuously = data[0] & 0x80;
         input.chunkSeed = data[1];
         input.stream = QByteArray(reinterpret_cast<const char*>(data + 2), static_cast<qsizetype>(size - 2));

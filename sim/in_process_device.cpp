@@ -1,6 +1,6 @@
 #include "sim/in_process_device.h"
 
-#include "app/selection_lists.h"
+#include "core/selection_lists.h"
 #include "platform/fake/fake_serial_port.h"
 #include "platform/fake/virtual_clock.h"
 

@@ -1,6 +1,6 @@
 #include "sim/pty_server.h"
 
-#include "app/selection_lists.h"
+#include "core/selection_lists.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -56,7 +56,7 @@ void BarcodeRegistersTest::readAndWriteSendTheRegisterNumber()
         f.BCRegister->setEditText(registerItem);
     f.BCWert->setText(value);
     f.Ausgabe->replaceAndRedraw(QStringLiteral("earlier exchange"));
-    f.ReplyMode = ReplyModes::Statistics;
+    h.window->device().replies().ReplyMode = ReplyModes::Statistics;
 
     clickOnItsPage(h, button);
 

@@ -104,7 +104,7 @@ private slots:
             ConfigPage page;
             c.set(page.form());
             page.form().Ausgabe->replaceAndRedraw(QStringLiteral("old echo"));
-            page.form().ReplyMode = ReplyModes::Identifier;
+            page.h.window->device().replies().ReplyMode = ReplyModes::Identifier;
             const QByteArray line = page.click(page.form().*c.button);
             QVERIFY2(line == c.line, qPrintable(QStringLiteral("%1: sent '%2', expected '%3'")
                                                     .arg(QLatin1String(c.what), QString::fromLatin1(line),

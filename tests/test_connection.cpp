@@ -4,6 +4,7 @@
 #include "test_connection_device.h"
 
 #include "base/failure.h"
+#include "core/port_advice.h"
 #include "link/connection.h"
 
 #include <QDialog>
@@ -47,7 +48,7 @@ private slots:
         // The list keeps showing the port the commands go to.
         QVERIFY(!h.form().Port->isEnabled());
         QCOMPARE(h.form().ReplyMode, ReplyModes::HandshakeAndReadBack);
-        QCOMPARE(h.form().ConnectCountdown, 5);
+        QCOMPARE(h.window->device().handshake().countdown(), 5);
     }
 
     void showsConnectingBeforeTheOpenIsTried()
@@ -101,7 +102,7 @@ private slots:
 
         QCOMPARE(h.sent().constLast(), QByteArray("DISCONNECT"));
         QVERIFY(!h.fakes.port.isOpen());
-        QCOMPARE(h.form().ConnectCountdown, 0);
+        QCOMPARE(h.window->device().handshake().countdown(), 0);
         h.fakes.clock.runFor(10'000);
         QCOMPARE(h.fakes.port.openCount(), 2);
         QCOMPARE(timesSent(h, "DISCONNECT"), 1);
@@ -142,7 +143,7 @@ private slots:
         h.fakes.clock.runFor(100);
 
         QCOMPARE(h.form().Connect->text(), QStringLiteral("Connected"));
-        QCOMPARE(h.form().ConnectCountdown, 0);
+        QCOMPARE(h.window->device().handshake().countdown(), 0);
         QCOMPARE(h.form().ReplyMode, ReplyModes::HandshakeAndReadBack);
         // "Ok" came 20 ms after "ONLINE"; the first query 1500 ms after that.
         QCOMPARE(device.timesOf("TAGTYP"), QList<qint64>{device.timesOf("ONLINE").constFirst() + 20 + 1500});
@@ -195,7 +196,7 @@ private slots:
         QVERIFY(connectAndReadBack(h));
         QCOMPARE(h.form().akku->value(), 57);
         QTemporaryDir dir;
-        h.form().ExchangeFile.openForWriting(dir.filePath(QStringLiteral("records.csv")));
+        h.window->device().data().file().openForWriting(dir.filePath(QStringLiteral("records.csv")));
 
         pressConnect(h);
         QCOMPARE(device.lines().constLast(), QByteArray("DISCONNECT"));
@@ -205,7 +206,7 @@ private slots:
         QCOMPARE(h.form().Connect->text(), QStringLiteral("Connect"));
         QCOMPARE(h.form().akku->value(), 0);
         QCOMPARE(h.form().ReplyMode, 0);
-        QCOMPARE(h.form().ConnectCountdown, 0);
+        QCOMPARE(h.window->device().handshake().countdown(), 0);
         QVERIFY(!h.form().ExchangeFile.isOpen());
         QCOMPARE(h.fakes.dialogs.shown.size(), 0);
     }
@@ -253,7 +254,7 @@ private slots:
         QCOMPARE(box.buttons, dialogsRun.isEmpty() ? MessageButtons::Ok : MessageButtons::YesNo);
         QCOMPARE(dialogs, dialogsRun);
         QVERIFY(!h.form().Connect->isChecked());
-        QVERIFY(!h.form().IgnoreConnectClick);
+        QVERIFY(!h.window->connectionHandling().ignoresNextClick());
         QCOMPARE(h.fakes.port.written, QByteArray());
         QVERIFY(allPagesEnabled(h.form(), false));
 
@@ -314,12 +315,12 @@ private slots:
         QCOMPARE(h.fakes.port.openCount(), 1);
         QCOMPARE(h.fakes.dialogs.shown.size(), 1);
         QVERIFY(!h.form().Connect->isChecked());
-        QVERIFY(!h.form().IgnoreConnectClick);
+        QVERIFY(!h.window->connectionHandling().ignoresNextClick());
         QVERIFY(!h.fakes.port.isOpen());
         // Nothing else is undone: the pages stay as they were.
         QVERIFY(allPagesEnabled(h.form(), true));
         QVERIFY(h.form().Port->isEnabled());
-        QCOMPARE(h.form().ConnectCountdown, 0);
+        QCOMPARE(h.window->device().handshake().countdown(), 0);
 
         // An exchange on the closed port is refused and leaves them so, and
         // leaves nothing to be told at a later disconnect.
@@ -380,7 +381,7 @@ private slots:
         QVERIFY(allPagesEnabled(h.form(), false));
         QCOMPARE(h.form().Connect->text(), QStringLiteral("Connect"));
         QVERIFY(!h.form().Connect->isChecked());
-        QVERIFY(!h.form().IgnoreConnectClick);
+        QVERIFY(!h.window->connectionHandling().ignoresNextClick());
         QCOMPARE(h.form().akku->value(), 0);
 
         pressConnect(h);
@@ -400,7 +401,7 @@ private slots:
         QVERIFY(h.fakes.dialogs.shown.constFirst().text.startsWith(
             QStringLiteral("The connection to the device was lost: Input/output error")));
         QVERIFY(!h.form().Connect->isChecked());
-        QVERIFY(!h.form().IgnoreConnectClick);
+        QVERIFY(!h.window->connectionHandling().ignoresNextClick());
         QVERIFY(allPagesEnabled(h.form(), false));
         QCOMPARE(h.form().Connect->text(), QStringLiteral("Connect"));
         QCOMPARE(h.form().ReplyMode, 0);
@@ -421,7 +422,7 @@ private slots:
         h.fakes.clock.runFor(10'000);
         QCOMPARE(h.fakes.dialogs.shown.size(), 1);
         QCOMPARE(h.fakes.port.openCount(), 1);
-        QCOMPARE(h.form().ConnectCountdown, 0);
+        QCOMPARE(h.window->device().handshake().countdown(), 0);
     }
 
     void aLossFoundWhileAFailureIsShownMakesNoSecondBox()
@@ -440,7 +441,7 @@ private slots:
 
         QCOMPARE(h.fakes.dialogs.shown.size(), 1);
         QVERIFY(!h.form().Connect->isChecked());
-        QVERIFY(!h.form().IgnoreConnectClick);
+        QVERIFY(!h.window->connectionHandling().ignoresNextClick());
         QVERIFY(allPagesEnabled(h.form(), false));
         pressConnect(h);
         QCOMPARE(h.fakes.port.openCount(), 2);
@@ -461,7 +462,7 @@ private slots:
         QCOMPARE(h.fakes.port.openCount(), 1);
         QVERIFY(!h.fakes.port.isOpen());
         QVERIFY(!h.form().Connect->isChecked());
-        QVERIFY(!h.form().IgnoreConnectClick);
+        QVERIFY(!h.window->connectionHandling().ignoresNextClick());
         QVERIFY(allPagesEnabled(h.form(), false));
         pressConnect(h);
         QVERIFY(h.fakes.port.isOpen());
@@ -555,7 +556,7 @@ private slots:
         QCOMPARE(fakes.dialogs.texts(), QStringList{QStringLiteral("The port cannot be closed")});
         QCOMPARE(port.openCount(), 1);
         QVERIFY(!window.form().Connect->isChecked());
-        QVERIFY(!window.form().IgnoreConnectClick);
+        QVERIFY(!window.connectionHandling().ignoresNextClick());
         QCOMPARE(fakes.clock.pauseCount(), 0);
         // The clock goes on.
         QCOMPARE(window.form().Zeit->text(), QStringLiteral("06.12.2026 07:45"));

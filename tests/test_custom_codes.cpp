@@ -97,7 +97,7 @@ void TestCustomCodes::everyLineIsSentInOrderWithProgress()
     QCOMPARE(page.sent().size(), 3);
     QCOMPARE(page.form().Ausgabe->toPlainText(), QStringLiteral("Dataset  3 Ok\n"));
     QCOMPARE(page.form().ReplyMode, ReplyModes::EchoOnly);
-    QCOMPARE(page.form().AckFlag, 1);
+    QCOMPARE(page.h.window->device().data().ackFlag(), 1);
     QVERIFY(page.messages().isEmpty());
     // The handle is left open; the next operation closes it.
     QVERIFY(page.form().ExchangeFile.isOpen());
@@ -185,7 +185,7 @@ void TestCustomCodes::memoryFullEndsTheLoad()
              QStringList{"The load of custom codes stopped: the device reported \"Memory full\" at line 2. The lines "
                          "after it were not sent. Lines acknowledged by the device: 1. Lines refused or not "
                          "answered: 1."});
-    QCOMPARE(page.form().AckFlag, -2);
+    QCOMPARE(page.h.window->device().data().ackFlag(), -2);
     QCOMPARE(page.form().Ausgabe->toPlainText(), QStringLiteral("Dataset  2 Error: Memory full\n"));
     QVERIFY(page.form().ExchangeFile.isOpen());
 }
@@ -300,7 +300,7 @@ void TestCustomCodes::loadEndsWhenItsFileIsClosedMeanwhile()
     ExchangePage page;
     // As disconnecting does while the load waits for an answer.
     page.h.fakes.port.setDevice([&page](const QByteArray&) {
-        page.form().ExchangeFile.close();
+        page.h.window->device().data().file().close();
         page.h.fakes.port.deliver("Ok\r\n");
     });
     load(page, "1\r\n2\r\n3\r\n");
@@ -351,8 +351,10 @@ void TestCustomCodes::endOfTheConnectionEndsTheLoadAtOnce()
     QFETCH(bool, openAfter);
     ExchangePage page;
     // The toggle pressed, as after connecting.
-    page.form().IgnoreConnectClick = true;
-    page.form().Connect->setChecked(true);
+    {
+        const QSignalBlocker quiet(page.form().Connect);
+        page.form().Connect->setChecked(true);
+    }
     QList<QByteArray> sentData;
     bool due = false;
     qint64 endedAt = -1;
@@ -390,7 +392,7 @@ void TestCustomCodes::endOfTheConnectionEndsTheLoadAtOnce()
 void TestCustomCodes::eraseAsksFirst()
 {
     ExchangePage page;
-    page.form().ReplyMode = ReplyModes::Identifier;
+    page.h.window->device().replies().ReplyMode = ReplyModes::Identifier;
     page.h.fakes.dialogs.answers = {MessageAnswer::No, MessageAnswer::Yes};
     page.click(page.form().LoescheDaten);
     QVERIFY(page.sent().isEmpty());
@@ -412,7 +414,7 @@ void TestCustomCodes::readOutOnlyEchoes()
     page.answerWith([](const QByteArray& line) {
         return line == "REC" ? QByteArray("4711|Name|1\r\nOk\r\n") : QByteArray();
     });
-    page.form().AckFlag = 7;
+    const std::int16_t ackFlagBefore = page.h.window->device().data().ackFlag();
     page.form().Ausgabe->replaceAndRedraw(QStringLiteral("left over"));
     page.click(page.form().LeseDaten);
     page.h.fakes.clock.runFor(10);
@@ -420,7 +422,7 @@ void TestCustomCodes::readOutOnlyEchoes()
     QCOMPARE(page.form().Ausgabe->toPlainText(), QStringLiteral("4711|Name|1\nOk\n"));
     QCOMPARE(page.form().Zeile->text(), QStringLiteral("Ok"));
     QCOMPARE(page.form().ReplyMode, ReplyModes::EchoOnly);
-    QCOMPARE(page.form().AckFlag, 7);
+    QCOMPARE(page.h.window->device().data().ackFlag(), ackFlagBefore);
 
     page.h.fakes.port.close();
     page.click(page.form().LeseDaten);

@@ -43,7 +43,7 @@ void DeviceControlsTest::eachButtonSendsItsExactLine()
     h.form().DisplayZeile->setEditText(displayLine);
     h.form().DisplayText->setText(displayText);
     h.form().Ausgabe->replaceAndRedraw(QStringLiteral("earlier exchange"));
-    h.form().ReplyMode = ReplyModes::RecordLine;
+    h.window->device().replies().ReplyMode = ReplyModes::RecordLine;
 
     clickOnItsPage(h, button);
 

@@ -194,7 +194,7 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return !tool.form().Connect->isChecked(); }, replyWaitMs));
         // No box can come later: the port is closed and the hand-shake's
         // time-out, all that the window's timer could act on, is stopped.
-        QCOMPARE(tool.form().ConnectCountdown, 0);
+        QCOMPARE(tool.window.device().handshake().countdown(), 0);
 
         QCOMPARE(tool.real.dialogs.shown.size(), 1);
         QVERIFY(tool.real.dialogs.shown.constFirst().text.startsWith(

@@ -79,7 +79,7 @@ void TestE2eLoss::aLostDeviceIsToldInOneBox()
     // timer could act on, is stopped (else it would open the port again).
     QVERIFY(!real.port.isOpen());
     QVERIFY(!f.FrameUebertragen->isEnabled());
-    QCOMPARE(f.ConnectCountdown, 0);
+    QCOMPARE(window.device().handshake().countdown(), 0);
 
     const QStringList boxes = real.dialogs.texts();
     for (const QString& box : boxes)

@@ -1,4 +1,4 @@
-#include "app/selection_lists.h"
+#include "core/selection_lists.h"
 #include "app/window_scaling.h"
 #include "base/failure.h"
 #include "form/controls.h"
@@ -183,7 +183,7 @@ private slots:
     {
         WindowHarness h;
         h.fakes.port.open(1);
-        h.form().ExchangeFile.openForWriting(QDir::temp().filePath("tagorix-unload-test.csv"));
+        h.window->device().data().file().openForWriting(QDir::temp().filePath("tagorix-unload-test.csv"));
         h.window->close();
         h.window->Form_Unload(); // a second unload does nothing more
         QCOMPARE(h.fakes.port.writes, QList<QByteArray>{"DISCONNECT\r"});
@@ -601,7 +601,7 @@ private slots:
 
         child<QAction>(*h.window, "clearAction")->trigger();
         QVERIFY(f.Ausgabe->toPlainText().isEmpty());
-        QCOMPARE(f.RxBuffer, QByteArray("half"));
+        QCOMPARE(h.window->device().replies().RxBuffer(), QByteArray("half"));
     }
 
     void menuKeysSixToEightCanNeverBeTicked()

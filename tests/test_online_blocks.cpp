@@ -87,7 +87,7 @@ void OnlineBlocksTest::eachBlockButtonSendsItsExactLine()
     openPages(h);
     fill(h, fields);
     h.form().Ausgabe->replaceAndRedraw(QStringLiteral("earlier exchange"));
-    h.form().ReplyMode = ReplyModes::Statistics;
+    h.window->device().replies().ReplyMode = ReplyModes::Statistics;
 
     clickOnItsPage(h, button);
 

@@ -145,7 +145,7 @@ void OnlineIdentificationTest::twoLinesInOneChunkWhileReadingContinuously()
     QCOMPARE(h.fakes.clock.pauseCount(), 2);
     QCOMPARE(h.form().IDAnzeige->text(), QStringLiteral("ID-B"));
     QCOMPARE(h.form().ReplyMode, ReplyModes::Identifier);
-    QCOMPARE(h.form().RxBuffer, QByteArray("ID-"));
+    QCOMPARE(h.window->device().replies().RxBuffer(), QByteArray("ID-"));
     QCOMPARE(h.form().Ausgabe->toPlainText(), QString());
 
     h.fakes.port.deliver("C\r\n");
@@ -206,7 +206,7 @@ void OnlineIdentificationTest::aRefusedRepeatIsReportedAndKeepsTheModeArmed()
     QCOMPARE(h.sent(), QList<QByteArray>{"READID"});
     QCOMPARE(h.form().IDAnzeige->text(), QStringLiteral("ID1"));
     QCOMPARE(h.form().ReplyMode, ReplyModes::Identifier);
-    QCOMPARE(h.form().RxBuffer, QByteArray("ID2\r\n"));
+    QCOMPARE(h.window->device().replies().RxBuffer(), QByteArray("ID2\r\n"));
 }
 
 QTEST_MAIN(OnlineIdentificationTest)

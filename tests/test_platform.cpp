@@ -1,5 +1,5 @@
 #include "base/failure.h"
-#include "link/command_line.h"
+#include "core/command_line.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/port_names.h"
 #include "platform/qt_dialogs.h"

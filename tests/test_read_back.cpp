@@ -292,7 +292,7 @@ private slots:
         h.fakes.clock.runFor(50);
         QCOMPARE(device.lines(), (QList<QByteArray>{"ONLINE", "TAGTYP", "OFF"}));
         QCOMPARE(h.form().Tagtyp->currentText(), QStringLiteral("2 - Unique"));
-        QCOMPARE(h.form().RxBuffer, QByteArray("OF"));
+        QCOMPARE(h.window->device().replies().RxBuffer(), QByteArray("OF"));
         h.fakes.port.deliver("F:0\r\n");
         h.fakes.clock.runFor(200);
         QCOMPARE(device.lines().constLast(), QByteArray("TIMEOUT"));

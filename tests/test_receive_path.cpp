@@ -1,6 +1,6 @@
 #include "base/failure.h"
 #include "form/controls.h"
-#include "link/reply_dispatch.h"
+#include "core/reply_dispatch.h"
 #include "support/window_harness.h"
 
 #include <QRandomGenerator>
@@ -55,10 +55,10 @@ private slots:
         for (qsizetype first = 0; first <= stream.size(); ++first) {
             for (qsizetype second = first; second <= stream.size(); second += 3) {
                 ReceiveFixture f;
-                f.h.form().ReplyMode = 1;
+                f.h.window->device().replies().ReplyMode = 1;
                 f.receiveInChunks(stream, {first, second});
                 QCOMPARE(f.modeOne, QStringList({"Ok", "TAGTYP:2", "OFF:30", "TIMEOUT:20"}));
-                QCOMPARE(f.h.form().RxBuffer, QByteArray("MO"));
+                QCOMPARE(f.h.window->device().replies().RxBuffer(), QByteArray("MO"));
                 QCOMPARE(f.h.form().Zeile->text(), QStringLiteral("TIMEOUT:20"));
                 QCOMPARE(f.h.form().Ausgabe->toPlainText(), displayedAfterRewrite(QString::fromLatin1(stream)));
             }
@@ -84,11 +84,11 @@ private slots:
     void onlyCrLfEndsALine()
     {
         ReceiveFixture f;
-        f.h.form().ReplyMode = 1;
+        f.h.window->device().replies().ReplyMode = 1;
         f.receive("a\rb\nc\n\rd\r\n");
         QCOMPARE(f.modeOne, QStringList({QStringLiteral("a\rb\nc\n\rd")}));
 
-        f.h.form().ReplyMode = 1;
+        f.h.window->device().replies().ReplyMode = 1;
         f.receive("\r\n\r\n");
         QCOMPARE(f.modeOne.size(), 1);
         QCOMPARE(f.h.form().ReplyMode, std::int16_t(1));
@@ -107,9 +107,9 @@ private slots:
         ReceiveFixture f;
         f.h.window->link().replies().registerHandler(1, [&](const QString& line) {
             f.modeOne << line;
-            f.h.form().ReplyMode = 2;
+            f.h.window->device().replies().ReplyMode = 2;
         });
-        f.h.form().ReplyMode = 1;
+        f.h.window->device().replies().ReplyMode = 1;
         f.receive("one\r\ntwo\r\nthree\r\n");
         QCOMPARE(f.modeOne, QStringList{"one"});
         QCOMPARE(f.modeTwo, QStringList({"two", "three"}));
@@ -118,11 +118,11 @@ private slots:
     void anEventWithNothingNewChangesNothing()
     {
         ReceiveFixture f;
-        f.h.form().ReplyMode = 1;
+        f.h.window->device().replies().ReplyMode = 1;
         f.receive("partial");
         f.h.window->link().replies().MSComm1_OnComm();
         f.h.window->link().replies().MSComm1_OnComm();
-        QCOMPARE(f.h.form().RxBuffer, QByteArray("partial"));
+        QCOMPARE(f.h.window->device().replies().RxBuffer(), QByteArray("partial"));
         QCOMPARE(f.h.form().ReplyMode, std::int16_t(1));
         QVERIFY(f.modeOne.isEmpty());
         QCOMPARE(f.h.form().Ausgabe->toPlainText(), QStringLiteral("partial"));
@@ -131,7 +131,7 @@ private slots:
     void everyByteComesThroughUnchanged()
     {
         ReceiveFixture f;
-        f.h.form().ReplyMode = 1;
+        f.h.window->device().replies().ReplyMode = 1;
         QByteArray high;
         for (int c = 0x80; c <= 0xFF; ++c)
             high += char(c);
@@ -151,7 +151,7 @@ private slots:
             skipRejectedValue([&] { setBarValue(f.h.form().akku, 120); });
             wentOn = true;
         });
-        f.h.form().ReplyMode = 1;
+        f.h.window->device().replies().ReplyMode = 1;
         f.receive("X\r\n");
         QVERIFY(wentOn);
         QCOMPARE(list->currentIndex(), 3);
@@ -167,12 +167,12 @@ private slots:
                 throw overflowFailure();
             f.modeOne << line;
         });
-        f.h.form().ReplyMode = 1;
+        f.h.window->device().replies().ReplyMode = 1;
         f.receive("good\r\nbad\r\nafter\r\n");
         QCOMPARE(f.modeOne, QStringList{"good"});
         QCOMPARE(f.h.fakes.dialogs.texts(), QStringList{"Overflow"});
         QCOMPARE(f.h.fakes.dialogs.shown.constFirst().title, QStringLiteral("Tagorix Tool"));
-        QCOMPARE(f.h.form().RxBuffer, QByteArray("after\r\n"));
+        QCOMPARE(f.h.window->device().replies().RxBuffer(), QByteArray("after\r\n"));
 
         f.receive("next\r\n");
         QCOMPARE(f.modeOne, QStringList({"good", "after", "next"}));
@@ -182,23 +182,23 @@ private slots:
     void anOverlongLineIsDroppedAndTheBufferStaysBounded()
     {
         ReceiveFixture f;
-        f.h.form().ReplyMode = 1;
+        f.h.window->device().replies().ReplyMode = 1;
         const QByteArray chunk(1000, 'x');
         for (int i = 0; i < 100; ++i) {
             f.receive(chunk);
-            QVERIFY(f.h.form().RxBuffer.size() <= ReplyDispatch::MaxLineLength + 2);
+            QVERIFY(f.h.window->device().replies().RxBuffer().size() <= ReplyDispatch::MaxLineLength + 2);
         }
         f.receive("tail of the long one\r\nnext\r\n");
         QCOMPARE(f.modeOne, QStringList{"next"});
         QVERIFY(f.h.fakes.dialogs.shown.isEmpty());
 
         // A long line that arrives complete in one chunk is dropped too.
-        f.h.form().ReplyMode = 1;
+        f.h.window->device().replies().ReplyMode = 1;
         f.receive(QByteArray(ReplyDispatch::MaxLineLength + 1, 'y') + "\r\nshort\r\n");
         QCOMPARE(f.modeOne, QStringList({"next", "short"}));
 
         // The longest line that is handled still is.
-        f.h.form().ReplyMode = 1;
+        f.h.window->device().replies().ReplyMode = 1;
         f.receive(QByteArray(ReplyDispatch::MaxLineLength, 'z') + "\r\n");
         QCOMPARE(f.modeOne.size(), 3);
         QCOMPARE(f.modeOne.constLast().size(), ReplyDispatch::MaxLineLength);
@@ -207,7 +207,7 @@ private slots:
     void aCrLfSplitRightAfterAnOverlongRunStillEndsIt()
     {
         ReceiveFixture f;
-        f.h.form().ReplyMode = 1;
+        f.h.window->device().replies().ReplyMode = 1;
         f.receive(QByteArray(ReplyDispatch::MaxLineLength + 10, 'x') + "\r");
         f.receive("\nafter\r\n");
         QCOMPARE(f.modeOne, QStringList{"after"});
@@ -222,9 +222,9 @@ private slots:
                 f.h.fakes.port.deliverLater(10, "second\r\n");
             f.h.fakes.clock.pause(100); // arrives during the pause
         });
-        f.h.form().ReplyMode = 1;
+        f.h.window->device().replies().ReplyMode = 1;
         f.receive("first\r\n");
-        f.h.form().ReplyMode = 1;
+        f.h.window->device().replies().ReplyMode = 1;
         f.h.fakes.clock.doEvents();
         QCOMPARE(f.modeOne, QStringList({"first", "second"}));
     }

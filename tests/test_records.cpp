@@ -3,7 +3,7 @@
 #include "test_exchange_page.h"
 
 #include "base/failure.h"
-#include "exchange/record_readout.h"
+#include "core/data_exchange.h"
 #include "support/file_size_limit.h"
 
 #include <QDir>
@@ -109,7 +109,7 @@ void TestRecords::announcedRecordsAreWrittenThenTheTransferEnds()
     QCOMPARE(page.messages(), QStringList{"Transfer of records finished."});
     QCOMPARE(page.h.fakes.dialogs.shown[0].icon, MessageIcon::Information);
     QCOMPARE(page.h.fakes.dialogs.shown[0].title, applicationTitle);
-    QCOMPARE(page.form().RecordsLeft, 0);
+    QCOMPARE(page.h.window->device().data().recordsLeft(), 0);
     QVERIFY(!page.form().ExchangeFile.isOpen());
     QCOMPARE(page.form().OutStatistik->text(), QStringLiteral("Custom codes:  4, records:  3"));
 
@@ -156,7 +156,7 @@ void TestRecords::eachLineIsOnDiskOnceHandled()
     // Read back through another handle while the transfer is still open.
     QVERIFY(page.form().ExchangeFile.isOpen());
     QCOMPARE(page.fileBytes("records.csv"), QByteArray("r1;a\r\nr2;b\r\n"));
-    QCOMPARE(page.form().RecordsLeft, 1);
+    QCOMPARE(page.h.window->device().data().recordsLeft(), 1);
 }
 
 void TestRecords::emptyLinesAreNeitherWrittenNorCounted()
@@ -167,7 +167,7 @@ void TestRecords::emptyLinesAreNeitherWrittenNorCounted()
     startReadout(page);
     page.h.fakes.clock.runFor(100);
     QCOMPARE(page.fileBytes("records.csv"), QByteArray("a;b\r\nc;d\r\n"));
-    QCOMPARE(page.form().RecordsLeft, 3);
+    QCOMPARE(page.h.window->device().data().recordsLeft(), 3);
     QCOMPARE(page.form().ReplyMode, ReplyModes::RecordLine);
     QVERIFY(page.form().ExchangeFile.isOpen());
     QVERIFY(page.messages().isEmpty());
@@ -238,7 +238,7 @@ void TestRecords::countWaitGivesUpAfter51StepsOf50ms()
              QStringList{"The device did not say how many records it holds: the records file is unchanged."});
     // The records of an earlier read-out are kept; a late reply is shown but resumes nothing.
     QCOMPARE(page.fileBytes("records.csv"), QByteArray("earlier;records\r\n"));
-    page.form().ReplyMode = ReplyModes::Statistics;
+    page.h.window->device().replies().ReplyMode = ReplyModes::Statistics;
     page.h.fakes.port.deliver("1|5\r\n");
     page.h.fakes.clock.runFor(100);
     QCOMPARE(page.form().OutStatistik->text(), QStringLiteral("Custom codes:  1, records:  5"));
@@ -344,8 +344,10 @@ void TestRecords::aCountWaitOutlivedByItsConnectionSendsNothingOnTheNext()
 {
     ExchangePage page;
     // The toggle pressed, as after connecting.
-    page.form().IgnoreConnectClick = true;
-    page.form().Connect->setChecked(true);
+    {
+        const QSignalBlocker quiet(page.form().Connect);
+        page.form().Connect->setChecked(true);
+    }
     holdRecords(page, {"1|a", "2|b", "3|c"});
     page.writeFile(QStringLiteral("records.csv"), "0;kept\r\n");
     // The count has come; Connect is released and pressed again before the
@@ -409,7 +411,7 @@ void TestRecords::aReadoutTheDeviceLeavesUnfinishedGivesTheWindowBack()
 void TestRecords::eraseAsksFirst()
 {
     ExchangePage page;
-    page.form().ReplyMode = ReplyModes::Identifier;
+    page.h.window->device().replies().ReplyMode = ReplyModes::Identifier;
     page.form().Ausgabe->replaceAndRedraw(QStringLiteral("left over"));
 
     page.h.fakes.dialogs.answers.push_back(MessageAnswer::No);

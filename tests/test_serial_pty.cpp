@@ -211,7 +211,7 @@ void SerialPtyTest::garbageBeforeTheOpenIsThereButDoesNotDisturbTheFirstReply()
     tool.send(QStringLiteral("ONLINE"));
     QTRY_COMPARE_WITH_TIMEOUT(tool.form().Zeile->text(), QStringLiteral("Ok"), 5000);
     QCOMPARE(tool.form().Ausgabe->toPlainText().trimmed(), QStringLiteral("Ok"));
-    QVERIFY(tool.form().RxBuffer.isEmpty());
+    QVERIFY(tool.window.device().replies().RxBuffer().isEmpty());
 }
 
 void SerialPtyTest::pacedRepliesTakeTheirLineTime()

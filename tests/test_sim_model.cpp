@@ -1,6 +1,6 @@
 // The simulated device's command table, state and seeded behaviour.
 
-#include "app/selection_lists.h"
+#include "core/selection_lists.h"
 #include "sim/device_model.h"
 #include "sim/identifiers.h"
 #include "support/sim_device.h"

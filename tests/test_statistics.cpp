@@ -3,6 +3,9 @@
 #include "test_exchange_page.h"
 
 #include "base/failure.h"
+#include "core/device.h"
+
+#include <QSignalSpy>
 
 class TestStatistics : public QObject {
     Q_OBJECT
@@ -59,10 +62,10 @@ void TestStatistics::replyShowsBothCounts()
     askWithReply(page, reply + "\r\n");
 
     QCOMPARE(page.sent(), QList<QByteArray>{"STA"});
-    QCOMPARE(page.form().CustomCodeCount, customCodes);
-    QCOMPARE(page.form().RecordCount, records);
+    QCOMPARE(page.h.window->device().data().customCodeCount(), customCodes);
+    QCOMPARE(page.h.window->device().data().recordCount(), records);
     QCOMPARE(page.form().OutStatistik->text(), shown);
-    QCOMPARE(page.form().AckFlag, 1);
+    QCOMPARE(page.h.window->device().data().ackFlag(), 1);
     QCOMPARE(page.form().ReplyMode, ReplyModes::EchoOnly);
     // The box was emptied before sending and then shows the device's echo.
     QCOMPARE(page.form().Ausgabe->toPlainText().trimmed(), QString::fromLatin1(reply));
@@ -73,15 +76,15 @@ void TestStatistics::replyWithoutBarEndsTheModeOnly()
 {
     ExchangePage page;
     askWithReply(page, "5|12\r\n");
-    page.form().AckFlag = 0;
+    QSignalSpy counted(&page.h.window->device(), &Device::statisticsRead);
 
     for (const QByteArray& reply : {QByteArray("Ok"), QByteArray("17")}) {
         askWithReply(page, reply + "\r\n");
         QCOMPARE(page.form().ReplyMode, ReplyModes::EchoOnly);
-        QCOMPARE(page.form().CustomCodeCount, 5);
-        QCOMPARE(page.form().RecordCount, 12);
+        QCOMPARE(page.h.window->device().data().customCodeCount(), 5);
+        QCOMPARE(page.h.window->device().data().recordCount(), 12);
         QCOMPARE(page.form().OutStatistik->text(), QStringLiteral("Custom codes:  5, records:  12"));
-        QCOMPARE(page.form().AckFlag, 0);
+        QCOMPARE(counted.count(), 0);
     }
 }
 
@@ -89,15 +92,15 @@ void TestStatistics::overflowingRecordCountKeepsTheCustomCodeCount()
 {
     ExchangePage page;
     askWithReply(page, "1|2\r\n");
-    page.form().AckFlag = 0;
+    QSignalSpy counted(&page.h.window->device(), &Device::statisticsRead);
 
     askWithReply(page, "5|1e19\r\n");
 
     QCOMPARE(page.messages(), QStringList{overflowFailure().description});
-    QCOMPARE(page.form().CustomCodeCount, 5);
-    QCOMPARE(page.form().RecordCount, 2);
+    QCOMPARE(page.h.window->device().data().customCodeCount(), 5);
+    QCOMPARE(page.h.window->device().data().recordCount(), 2);
     QCOMPARE(page.form().OutStatistik->text(), QStringLiteral("Custom codes:  1, records:  2"));
-    QCOMPARE(page.form().AckFlag, 0);
+    QCOMPARE(counted.count(), 0);
     QCOMPARE(page.form().ReplyMode, ReplyModes::Statistics);
 }
 
@@ -105,15 +108,15 @@ void TestStatistics::onlyTheFirstNonEmptyLineIsTheReply()
 {
     ExchangePage page;
     askWithReply(page, "\r\n\r\n3|4\r\n8|9\r\n");
-    QCOMPARE(page.form().CustomCodeCount, 3);
-    QCOMPARE(page.form().RecordCount, 4);
+    QCOMPARE(page.h.window->device().data().customCodeCount(), 3);
+    QCOMPARE(page.h.window->device().data().recordCount(), 4);
     QCOMPARE(page.form().Zeile->text(), QStringLiteral("8|9")); // echoed only
 }
 
 void TestStatistics::failedSendShowsDescriptionAndKeepsTheMode()
 {
     ExchangePage page;
-    page.form().ReplyMode = ReplyModes::RecordLine;
+    page.h.window->device().replies().ReplyMode = ReplyModes::RecordLine;
     page.form().Ausgabe->replaceAndRedraw(QStringLiteral("left over"));
     page.h.fakes.port.close();
 

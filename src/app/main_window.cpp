@@ -1,13 +1,12 @@
 #include "app/main_window.h"
 
-#include "app/selection_lists.h"
+#include "core/selection_lists.h"
 #include "app/window_access.h"
 #include "app/window_controls.h"
 #include "app/window_scaling.h"
 #include "base/failure.h"
 #include "base/number_text.h"
 #include "form/controls.h"
-#include "link/command_line.h"
 #include "platform/platform.h"
 
 #include <QCloseEvent>
@@ -34,7 +33,8 @@ int storedPortPosition(const QString& text)
 } // namespace
 
 MainWindow::MainWindow(Platform& platform, QWidget* parent)
-    : QWidget(parent), platform(platform), deviceLink(f, platform)
+    : QWidget(parent), platform(platform), core(platform.port, platform.clock),
+      f(core.replies().ReplyMode, core.data().file()), deviceLink(f, platform, core)
 {
     buildControls();
     composePages();
@@ -90,9 +90,9 @@ void MainWindow::saveOutput()
 
 void MainWindow::composePages()
 {
-    readBack = std::make_unique<ReadBack>(deviceLink);
-    connection = std::make_unique<Connection>(deviceLink, *readBack);
+    connection = std::make_unique<Connection>(deviceLink);
     configCommands = std::make_unique<ConfigCommands>(deviceLink);
+    reportedSettings = std::make_unique<ReportedSettings>(deviceLink);
     identification = std::make_unique<Identification>(deviceLink);
     blockAccess = std::make_unique<BlockAccess>(deviceLink);
     deviceControls = std::make_unique<DeviceControls>(deviceLink);
@@ -131,7 +131,7 @@ void MainWindow::Form_Load()
     f.BCRegister->addItems(SelectionLists::scannerRegisterItems());
     setListIndex(f.BCRegister, -1);
 
-    f.ReplyMode = ReplyModes::EchoOnly;
+    core.replies().ReplyMode = ReplyModes::EchoOnly;
 
     const QString port = platform.settings.get(configSection, portKey, QStringLiteral("0"));
     setListIndex(f.Port, storedPortPosition(port));
@@ -169,12 +169,12 @@ void MainWindow::Form_Unload()
         // The device is told goodbye; a port that fails here must not keep
         // the settings from being saved.
         try {
-            platform.port.write(commandLine(QStringLiteral("DISCONNECT")));
+            core.send(QStringLiteral("DISCONNECT"));
         } catch (const Failure&) {
         }
         platform.port.close();
     }
-    f.ExchangeFile.close();
+    core.data().closeFile();
     try {
         platform.settings.save(configSection, portKey, signPosition(f.Port->currentIndex()));
         platform.settings.save(configSection, savePathKey, f.PfadSpeichern->text());

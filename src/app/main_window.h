@@ -2,6 +2,8 @@
 
 #include "barcode/scanner_registers.h"
 #include "config/config_commands.h"
+#include "config/reported_settings.h"
+#include "core/device.h"
 #include "exchange/custom_codes.h"
 #include "exchange/file_paths.h"
 #include "exchange/record_readout.h"
@@ -9,7 +11,6 @@
 #include "form/form1.h"
 #include "link/connection.h"
 #include "link/device_link.h"
-#include "link/read_back.h"
 #include "online/block_access.h"
 #include "online/device_controls.h"
 #include "online/identification.h"
@@ -30,7 +31,9 @@ public:
     ~MainWindow() override;
 
     Form1& form() { return f; }
+    Device& device() { return core; }
     DeviceLink& link() { return deviceLink; }
+    Connection& connectionHandling() { return *connection; }
 
     void Form_Load();
     void Tabulator_Click();
@@ -47,14 +50,16 @@ private:
     void saveOutput();
 
     Platform& platform;
+    // The protocol below the window; the window's features are its adapters.
+    Device core;
     Form1 f;
     DeviceLink deviceLink;
     bool unloaded = false;
     // The pages' handling, each wired to its controls and reply mode by its
     // constructor (taking the DeviceLink).
-    std::unique_ptr<ReadBack> readBack;
     std::unique_ptr<Connection> connection;
     std::unique_ptr<ConfigCommands> configCommands;
+    std::unique_ptr<ReportedSettings> reportedSettings;
     std::unique_ptr<Identification> identification;
     std::unique_ptr<BlockAccess> blockAccess;
     std::unique_ptr<DeviceControls> deviceControls;

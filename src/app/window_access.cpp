@@ -1,6 +1,6 @@
 #include "app/window_access.h"
 
-#include "app/selection_lists.h"
+#include "core/selection_lists.h"
 #include "form/form1.h"
 
 #include <QAccessible>

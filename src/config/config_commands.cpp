@@ -2,6 +2,7 @@
 
 #include "base/failure.h"
 #include "base/number_text.h"
+#include "core/device.h"
 #include "form/controls.h"
 #include "form/form1.h"
 #include "link/device_link.h"
@@ -29,16 +30,11 @@ ConfigCommands::ConfigCommands(DeviceLink& link)
                      link.reporting([this] { Check_Offtime_Click(); }));
 }
 
-void ConfigCommands::sendSetting(const QString& word, const QString& argument) const
-{
-    link.clearOutput();
-    link.send(word + u' ' + argument);
-}
-
-void ConfigCommands::sendSettingQuietly(const QString& word, const QString& argument) const
+void ConfigCommands::sendSettingQuietly(QStringView name, const QString& text) const
 {
     try {
-        sendSetting(word, argument);
+        link.clearOutput();
+        link.device().commands().set(*settingNamed(name), text);
     } catch (const Failure&) {
     }
 }
@@ -46,7 +42,8 @@ void ConfigCommands::sendSettingQuietly(const QString& word, const QString& argu
 void ConfigCommands::SetzeZeit_Click()
 {
     try {
-        sendSetting(QStringLiteral("CLOCK"), link.form().Zeit->text());
+        link.clearOutput();
+        link.device().commands().setClock(link.form().Zeit->text());
     } catch (const Failure& failure) {
         link.showFailure(failure);
     }
@@ -54,42 +51,42 @@ void ConfigCommands::SetzeZeit_Click()
 
 void ConfigCommands::OfftimeSetzen_Click()
 {
-    sendSettingQuietly(QStringLiteral("OFF"), link.form().Offtime->text());
+    sendSettingQuietly(u"switch-off-time", link.form().Offtime->text());
 }
 
 void ConfigCommands::ReadtimeoutSetzen_Click()
 {
-    sendSettingQuietly(QStringLiteral("TIMEOUT"), link.form().Readtimeout->text());
+    sendSettingQuietly(u"read-timeout", link.form().Readtimeout->text());
 }
 
 void ConfigCommands::FdxcodeSetzen_Click()
 {
-    sendSettingQuietly(QStringLiteral("FDXCODE"), leadingChars(link.form().FDXCode->currentText(), 2));
+    sendSettingQuietly(u"fdx-code", link.form().FDXCode->currentText());
 }
 
 void ConfigCommands::EnBeeperSetzen_Click()
 {
-    sendSettingQuietly(QStringLiteral("ENBEEP"), signPosition(checkValue(link.form().EnBeeper)));
+    sendSettingQuietly(u"beeper", signPosition(checkValue(link.form().EnBeeper)));
 }
 
 void ConfigCommands::BetriebsartSetzen_Click()
 {
-    sendSettingQuietly(QStringLiteral("MODE"), leadingChars(link.form().Betriebsart->currentText(), 1));
+    sendSettingQuietly(u"mode", link.form().Betriebsart->currentText());
 }
 
 void ConfigCommands::MenuSetzen_Click()
 {
-    sendSettingQuietly(QStringLiteral("MENU"), signPosition(menuMask()));
+    sendSettingQuietly(u"menu", signPosition(menuMask()));
 }
 
 void ConfigCommands::TagSetzen_Click()
 {
-    sendSettingQuietly(QStringLiteral("TAGTYP"), leadingChars(link.form().Tagtyp->currentText(), 2));
+    sendSettingQuietly(u"tag-type", link.form().Tagtyp->currentText());
 }
 
 void ConfigCommands::SpracheSetzen_Click()
 {
-    sendSettingQuietly(QStringLiteral("LANGUAGE"), leadingChars(link.form().Sprache->currentText(), 2));
+    sendSettingQuietly(u"language", link.form().Sprache->currentText());
 }
 
 int ConfigCommands::menuMask() const

@@ -4,9 +4,9 @@
 
 class DeviceLink;
 
-// The Configuration page: one button per device setting, each sending its
-// command word with the value of its control, and the switch-off box that
-// turns the time field into "aus".
+// The Configuration page: one button per device setting, each handing its
+// control's text to the core's command, and the switch-off box that turns
+// the time field into "aus".
 class ConfigCommands {
 public:
     explicit ConfigCommands(DeviceLink& link);
@@ -26,11 +26,9 @@ public:
     int menuMask() const;
 
 private:
-    // Empties the output box and writes word, one space, argument.
-    // Throws the port's failure.
-    void sendSetting(const QString& word, const QString& argument) const;
-    // The same, ending silently on a failure.
-    void sendSettingQuietly(const QString& word, const QString& argument) const;
+    // Empties the output box and has the core send the setting of that
+    // name with the control's text, ending silently on a failure.
+    void sendSettingQuietly(QStringView name, const QString& text) const;
 
     DeviceLink& link;
 };

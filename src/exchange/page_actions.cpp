@@ -1,6 +1,7 @@
 #include "exchange/page_actions.h"
 
 #include "base/failure.h"
+#include "core/exchange_result.h"
 #include "link/device_link.h"
 #include "platform/platform.h"
 
@@ -13,7 +14,7 @@ void showingFailures(DeviceLink& link, const std::function<void()>& steps)
     }
 }
 
-void eraseAfterConfirmation(DeviceLink& link, const QString& command)
+void eraseAfterConfirmation(DeviceLink& link, const std::function<void()>& erase)
 {
     try {
         const MessageAnswer answer =
@@ -23,7 +24,20 @@ void eraseAfterConfirmation(DeviceLink& link, const QString& command)
         if (answer != MessageAnswer::Yes)
             return;
         link.clearOutput();
-        link.send(command);
+        erase();
     } catch (const Failure&) {
     }
+}
+
+void showExchangeResult(DeviceLink& link, const ExchangeResult& result)
+{
+    using Outcome = ExchangeResult::Outcome;
+    if (result.text.isEmpty())
+        return;
+    MessageIcon icon = MessageIcon::Exclamation;
+    if (result.outcome == Outcome::Done)
+        icon = MessageIcon::Information;
+    else if (result.outcome == Outcome::DeviceError || result.outcome == Outcome::Stalled)
+        icon = MessageIcon::None;
+    link.platform().dialogs.message(result.text, icon);
 }

@@ -1,19 +1,17 @@
 #pragma once
 
-#include <QString>
+#include <QtGlobal>
 
 class DeviceLink;
 
 // The "Statistic" button: asks the device how many custom codes and records
-// it holds. The reply handling (reply mode 5) also serves the record
-// read-out, which takes the record count from it.
+// it holds, and shows the counts the core reads.
 class Statistics {
 public:
     explicit Statistics(DeviceLink& link);
 
     void Statistik_Click();
-    // One reply line "custom codes|records", e.g. "5|12".
-    void handleReply(const QString& line);
+    void showCounts(qint64 customCodes, qint64 records);
 
 private:
     DeviceLink& link;

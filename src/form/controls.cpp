@@ -38,3 +38,13 @@ QString leadingChars(const QString& text, int n)
 {
     return text.left(n);
 }
+
+void skipRejectedValue(const std::function<void()>& assignment)
+{
+    try {
+        assignment();
+    } catch (const Failure& failure) {
+        if (failure.number != FailureNumber::InvalidPropertyValue)
+            throw;
+    }
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class QAbstractButton;
 class QComboBox;
@@ -25,3 +26,7 @@ void setCheckValue(QAbstractButton* box, int value);
 
 // The first n characters of a text, fewer when it is shorter.
 QString leadingChars(const QString& text, int n);
+
+// Runs an assignment to a control; a value the control rejects (the
+// invalid-property-value failure) is skipped as if the assignment had worked.
+void skipRejectedValue(const std::function<void()>& assignment);

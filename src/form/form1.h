@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/reply_dispatch.h"
 #include "form/output_box.h"
 #include "platform/sequential_file.h"
 
@@ -16,10 +17,17 @@
 #include <QTabBar>
 #include <cstdint>
 
-// The main window as the handlers see it: every control under its own name,
-// the window's variables and the exchange file handle. The window builds the
-// controls; everything else works on them through this model.
+// The main window as the handlers see it: every control under its own name.
+// The window builds the controls; its adapters work on them through this model.
 struct Form1 {
+    // What the window shows of the protocol's state, read-only: the core owns it.
+    Form1(const std::int16_t& replyMode, const SequentialFile& exchangeFile)
+        : ReplyMode(replyMode), ExchangeFile(exchangeFile)
+    {
+    }
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
     // Outside the pages.
     QComboBox* Port = nullptr;
     QPushButton* portDevices = nullptr; // beside the list: which device each port opens
@@ -129,19 +137,9 @@ struct Form1 {
     QPushButton* Statistik = nullptr;
     QLineEdit* OutStatistik = nullptr;
 
-    // The window's variables.
-    QByteArray RxBuffer;               // received, not yet cut into lines
-    std::int16_t ReplyMode = 0;        // what the next reply line means (ReplyModes)
-    std::int16_t AckFlag = 0;          // 0 none yet, 1 parsed/"Ok", -1 "Error", -2 "Memory full"
-    // Counts wide enough that no device's store overflows them.
-    std::int64_t CustomCodeCount = 0;
-    std::int64_t RecordCount = 0;
-    std::int64_t RecordsLeft = 0;
-    std::int16_t ConnectCountdown = 0; // timer ticks left for the answer to "ONLINE"
-    bool IgnoreConnectClick = false;   // the next Connect click is the program's own release
-
-    // The exchange file handle, shared by the record read-out and the custom-code load.
-    SequentialFile ExchangeFile;
+    // What the next reply line means (ReplyModes), and the exchange file.
+    const std::int16_t& ReplyMode;
+    const SequentialFile& ExchangeFile;
 
     QList<QFrame*> pages() const
     {
@@ -151,14 +149,3 @@ struct Form1 {
     // The menu function keys that the device knows, F1 (value 1) to F5 (value 16).
     QList<QCheckBox*> menuKeys() const { return {MENU_F1, MENU_F2, MENU_F3, MENU_F4, MENU_F5}; }
 };
-
-// Values of ReplyMode.
-namespace ReplyModes {
-constexpr std::int16_t EchoOnly = 0;
-constexpr std::int16_t Identifier = 1;
-constexpr std::int16_t RegisterValue = 2;
-constexpr std::int16_t RecordLine = 3;
-constexpr std::int16_t HandshakeAndReadBack = 4;
-constexpr std::int16_t Statistics = 5;
-constexpr std::int16_t Acknowledgement = 6;
-} // namespace ReplyModes

@@ -2,128 +2,32 @@
 
 #include "base/failure.h"
 #include "base/number_text.h"
+#include "core/device.h"
+#include "core/port_advice.h"
 #include "form/controls.h"
 #include "form/form1.h"
 #include "link/device_link.h"
-#include "link/read_back.h"
 #include "platform/failure_report.h"
 #include "platform/platform.h"
 #include "platform/port_names.h"
 
 #include <QScopedValueRollback>
 
-#include <algorithm>
-
 namespace {
 
 const QString connectCaption = QStringLiteral("Connect");
 const QString connectedCaption = QStringLiteral("Connected");
 
-enum class PortTrouble { Unknown, NoPortChosen, NoPermission, NoDevice, InUse, NotSerial };
-
-struct Cause {
-    PortTrouble trouble;
-    QStringList texts; // texts of the port's description that point to it
-    int onlyOnFailure = 0; // when set, the cause holds only for failures of this number
-};
-
-const QList<Cause>& knownCauses()
-{
-    static const QList<Cause> causes{
-#ifdef Q_OS_LINUX
-        {PortTrouble::NoPermission, {QStringLiteral("Permission denied")}},
-#endif
-        {PortTrouble::NoDevice,
-         {QStringLiteral("No such file or directory"), QStringLiteral("The system cannot find the file specified")}},
-        {PortTrouble::InUse,
-         {QStringLiteral("locking the device"), QStringLiteral("Device or resource busy"),
-          QStringLiteral("Access is denied")}},
-        {PortTrouble::NotSerial, {QStringLiteral("Inappropriate ioctl for device")}},
-        // Linux keeps /dev/ttyS0 to ttyS3 even where no serial hardware is
-        // behind them; opening one of those fails with an I/O error. Elsewhere
-        // (a goodbye that cannot be written) that error means something else.
-        {PortTrouble::NoDevice, {QStringLiteral("Input/output error")}, FailureNumber::PortOpenFailed},
-    };
-    return causes;
-}
-
-PortTrouble portTrouble(const Failure& failure)
-{
-    // Only the port number's conversion fails this way: no port is chosen.
-    if (failure.number == FailureNumber::TypeMismatch)
-        return PortTrouble::NoPortChosen;
-    for (const Cause& cause : knownCauses()) {
-        const auto mentioned = [&](const QString& text) {
-            return failure.description.contains(text, Qt::CaseInsensitive);
-        };
-        const bool applies = cause.onlyOnFailure == 0 || cause.onlyOnFailure == failure.number;
-        if (applies && std::any_of(cause.texts.cbegin(), cause.texts.cend(), mentioned))
-            return cause.trouble;
-    }
-    return PortTrouble::Unknown;
-}
-
-QString portMapping([[maybe_unused]] const QString& settingsFile)
-{
-#ifdef Q_OS_LINUX
-    return QStringLiteral(" A port name can also be given any device in the section [Ports] of the settings file "
-                          "%1, for example COM1=/dev/ttyUSB0.")
-        .arg(settingsFile);
-#else
-    return {};
-#endif
-}
-
-QString advice(PortTrouble trouble, const QString& settingsFile, const QString& heldBy)
-{
-    switch (trouble) {
-    case PortTrouble::NoPortChosen:
-        return QStringLiteral("Choose a port in the list, then press Connect again.");
-    case PortTrouble::NoPermission:
-        return QStringLiteral("This user account may not use the port. Add it to the group that owns the "
-                              "device (dialout on Debian, for example: sudo usermod -aG dialout $USER), then "
-                              "log out and log in again so that the new group takes effect.");
-    case PortTrouble::NoDevice:
-        return QStringLiteral("No device is attached under this port's name. Plug the device in, or choose "
-                              "the port it is attached to.")
-            + portMapping(settingsFile);
-    case PortTrouble::InUse:
-        return QStringLiteral("Another program is using this port")
-            + (heldBy.isEmpty() ? QString() : QStringLiteral(": it is in use by ") + heldBy)
-            + QStringLiteral(". Close that program, or choose another port.");
-    case PortTrouble::NotSerial:
-        return QStringLiteral("The device under this port's name is not a serial port. Choose another port.")
-            + portMapping(settingsFile);
-    case PortTrouble::Unknown:
-        break;
-    }
-    return {};
-}
-
-// "ModemManager (pid 812)", several joined by "and".
-QString holdersText(const QList<DeviceHolder>& holders)
-{
-    QStringList names;
-    for (const DeviceHolder& holder : holders)
-        names << QStringLiteral("%1 (pid %2)").arg(holder.name).arg(holder.pid);
-    return names.join(QStringLiteral(" and "));
-}
-
 } // namespace
 
-QString connectFailureText(const Failure& failure, const QString& settingsFile, const QString& heldBy)
-{
-    const QString text = advice(portTrouble(failure), settingsFile, heldBy);
-    return text.isEmpty() ? failure.description : failure.description + QStringLiteral("\n\n") + text;
-}
 
-Connection::Connection(DeviceLink& link, ReadBack& readBack)
-    : link(link), readBack(readBack)
+Connection::Connection(DeviceLink& link)
+    : link(link)
 {
     Form1& f = link.form();
     QObject::connect(f.Connect, &QAbstractButton::toggled, f.Connect, link.reporting([this] { Connect_Click(); }));
-    link.replies().registerHandler(ReplyModes::HandshakeAndReadBack,
-                                   [this](const QString& line) { handshakeReply(line); });
+    QObject::connect(&link.device(), &Device::connected, f.Connect,
+                     [&f] { f.Connect->setText(connectedCaption); });
     link.platform().port.setLostHandler([this](const Failure& failure) {
         reportingFailures(this->link.platform().dialogs, [this, &failure] { deviceLost(failure); });
     });
@@ -138,9 +42,9 @@ Connection::~Connection()
 void Connection::Connect_Click()
 {
     Form1& f = link.form();
-    if (f.IgnoreConnectClick) {
+    if (IgnoreConnectClick) {
         // The program's own release of the toggle after a failure.
-        f.IgnoreConnectClick = false;
+        IgnoreConnectClick = false;
         return;
     }
     try {
@@ -216,9 +120,7 @@ void Connection::startHandshake()
     Form1& f = link.form();
     link.pages().setConnectionOpened(true);
     f.Ausgabe->replaceAndRedraw(QStringLiteral("initialising...\r\n"));
-    f.ReplyMode = ReplyModes::HandshakeAndReadBack;
-    link.send(QStringLiteral("ONLINE"));
-    f.ConnectCountdown = HandshakeTicks;
+    link.device().handshake().start();
 }
 
 void Connection::showClosed()
@@ -226,9 +128,8 @@ void Connection::showClosed()
     Form1& f = link.form();
     link.pages().setConnectionOpened(false);
     f.Connect->setText(connectCaption);
-    f.ReplyMode = ReplyModes::EchoOnly;
-    f.ConnectCountdown = 0;
-    f.ExchangeFile.close();
+    link.device().handshake().stop();
+    link.device().data().closeFile();
     setBarValue(f.akku, 0);
     const QString cutShort = link.exchange().cutShort();
     if (!cutShort.isEmpty())
@@ -252,7 +153,7 @@ void Connection::releaseToggle()
     // Releasing a pressed toggle runs Connect_Click once more, which the flag
     // turns away. A toggle already released raises nothing, so no flag then.
     if (checkValue(f.Connect) == 1) {
-        f.IgnoreConnectClick = true;
+        IgnoreConnectClick = true;
         setCheckValue(f.Connect, 0);
     }
 }
@@ -263,31 +164,11 @@ void Connection::reportAndRelease(const QString& text)
     releaseToggle();
 }
 
-void Connection::handshakeReply(const QString& line)
-{
-    // Only exactly "Ok" answers; anything else may be a read-back reply.
-    if (line == QLatin1StringView("Ok"))
-        handshakeAnswered();
-    else
-        readBack.takeReply(line);
-}
-
-void Connection::handshakeAnswered()
-{
-    Form1& f = link.form();
-    f.Connect->setText(connectedCaption);
-    f.ConnectCountdown = 0;
-    readBack.start();
-}
-
 void Connection::Timer1_Timer()
 {
     Form1& f = link.form();
-    if (f.ConnectCountdown > 0) {
-        --f.ConnectCountdown;
-        if (f.ConnectCountdown == 0)
-            retry();
-    }
+    if (link.device().handshake().tick())
+        retry();
     f.Zeit->setText(link.platform().clock.now().toString(QStringLiteral("dd.MM.yyyy HH:mm")));
     link.exchange().tick();
 }

@@ -4,20 +4,21 @@
 #include <functional>
 
 class DeviceLink;
-class ReadBack;
 struct Failure;
 
-// Opens and closes the connection with the Connect toggle, shakes hands
-// with the device ("ONLINE", answer "Ok"), retries while no answer comes,
-// and keeps the window's clock text up to date.
+// Opens and closes the connection with the Connect toggle, has the core
+// shake hands with the device, retries while no answer comes, and keeps
+// the window's clock text up to date.
 class Connection {
 public:
-    // Starts the window's 500 ms timer and takes the hand-shake and read-back
-    // reply mode; the read-back gets every line that is not the answer.
-    Connection(DeviceLink& link, ReadBack& readBack);
+    // Starts the window's 500 ms timer.
+    explicit Connection(DeviceLink& link);
     ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
+
+    // Whether the next toggle change is the program's own release.
+    bool ignoresNextClick() const { return IgnoreConnectClick; }
 
     // The toggle changed: pressed connects, released disconnects.
     void Connect_Click();
@@ -30,13 +31,9 @@ public:
     using MissingDeviceBox = std::function<void(int portNumber, const QString& text)>;
     void setMissingDeviceBox(MissingDeviceBox box) { missingDeviceBox = std::move(box); }
 
-    // Ticks of the timer within which the device has to answer "ONLINE".
-    static constexpr int HandshakeTicks = 5;
     static constexpr int RetryPauseMs = 1000;
 
 private:
-    void handshakeReply(const QString& line);
-    void handshakeAnswered();
     void openChosenPort();
     int chosenPortNumber() const;
     void reportConnectFailure(const Failure& failure);
@@ -50,14 +47,9 @@ private:
     void reportAndRelease(const QString& text);
 
     DeviceLink& link;
-    ReadBack& readBack;
     bool showingFailure = false;
+    bool IgnoreConnectClick = false; // the next Connect click is the program's own release
     MissingDeviceBox missingDeviceBox;
     // How far an exchange that the end of the connection cut short got, until told.
     QString cutShortReport;
 };
-
-// What the user reads when the connect toggle fails: the failure's own
-// description first, then, where the cause is known, what to do about it,
-// naming the settings file in use and the processes holding a busy port.
-QString connectFailureText(const Failure& failure, const QString& settingsFile, const QString& heldBy = {});

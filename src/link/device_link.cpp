@@ -1,20 +1,33 @@
 #include "link/device_link.h"
 
+#include "core/device.h"
 #include "form/form1.h"
-#include "link/command_line.h"
 #include "platform/failure_report.h"
 #include "platform/platform.h"
 
-DeviceLink::DeviceLink(Form1& form, Platform& platform)
-    : formRef(form), platformRef(platform), dispatch(form, platform), gate(form, platform.port),
-      running(gate, platform.port)
+DeviceLink::DeviceLink(Form1& form, Platform& platform, Device& device)
+    : formRef(form), platformRef(platform), deviceRef(device), gate(form, platform.port)
 {
-    platform.port.setReceiveHandler(reporting([this] { dispatch.MSComm1_OnComm(); }));
+    device.exchange().setRunningObserver([this](bool running) { gate.setExchangeRunning(running); });
+    device.replies().setDisplay([&form](const QString& text) { form.Ausgabe->appendReceived(text); },
+                                [&form](const QString& line) { form.Zeile->setText(line); });
+    QObject::connect(&device, &Device::failed,
+                     [&dialogs = platform.dialogs](const Failure& failure) { ::showFailure(dialogs, failure); });
+}
+
+ReplyDispatch& DeviceLink::replies() const
+{
+    return deviceRef.replies();
+}
+
+RunningExchange& DeviceLink::exchange() const
+{
+    return deviceRef.exchange();
 }
 
 void DeviceLink::send(const QString& text) const
 {
-    platformRef.port.write(commandLine(text));
+    deviceRef.send(text);
 }
 
 void DeviceLink::clearOutput() const

@@ -1,27 +1,30 @@
 #pragma once
 
 #include "link/page_gate.h"
-#include "link/reply_dispatch.h"
-#include "link/running_exchange.h"
 
 #include <QString>
 #include <functional>
 
+class Device;
+class ReplyDispatch;
+class RunningExchange;
 struct Failure;
 struct Form1;
 struct Platform;
 
-// What every page needs to talk to the device: the window model, the
-// platform, sending one command line, and the receive path to register its
-// reply handling with.
+// What every page's adapter needs: the window model, the platform, the
+// protocol core (Device) to call, and the gate of the pages.
 class DeviceLink {
 public:
-    DeviceLink(Form1& form, Platform& platform);
+    // Shows the received characters and the current line in the window,
+    // and every failure the core reports in a box.
+    DeviceLink(Form1& form, Platform& platform, Device& device);
 
     Form1& form() const { return formRef; }
     Platform& platform() const { return platformRef; }
-    ReplyDispatch& replies() { return dispatch; }
-    RunningExchange& exchange() { return running; }
+    Device& device() const { return deviceRef; }
+    ReplyDispatch& replies() const;
+    RunningExchange& exchange() const;
     PageGate& pages() { return gate; }
 
     // Writes the text as one command line (see commandLine). Throws the
@@ -38,7 +41,6 @@ public:
 private:
     Form1& formRef;
     Platform& platformRef;
-    ReplyDispatch dispatch;
+    Device& deviceRef;
     PageGate gate;
-    RunningExchange running;
 };

@@ -1,10 +1,10 @@
 #include "online/block_access.h"
 
 #include "base/failure.h"
+#include "core/device.h"
 #include "form/controls.h"
 #include "form/form1.h"
 #include "link/device_link.h"
-#include "online/quoted_text_command.h"
 #include "platform/platform.h"
 
 namespace {
@@ -25,23 +25,13 @@ BlockAccess::BlockAccess(DeviceLink& link)
 void BlockAccess::ReadBlock_Click()
 {
     link.clearOutput();
-    QString line = QStringLiteral("READ");
-    const QString first = form.BlockAdress->text();
-    if (!first.isEmpty()) {
-        line += u' ' + first;
-        // The end of a range only counts after its start.
-        const QString last = form.BlockEndAdress->text();
-        if (!last.isEmpty())
-            line += u' ' + last;
-    }
-    sendLine(line);
+    sendQuietly([this] { link.device().commands().readBlock(form.BlockAdress->text(), form.BlockEndAdress->text()); });
 }
 
 void BlockAccess::WriteBlock_Click()
 {
     link.clearOutput();
-    sendLine(quotedTextCommand(QStringLiteral("WRITE"), form.BlockAdress->text(),
-                               form.WriteData->text()));
+    sendQuietly([this] { link.device().commands().writeBlock(form.BlockAdress->text(), form.WriteData->text()); });
 }
 
 void BlockAccess::ReadBlockHex_Click()
@@ -49,7 +39,10 @@ void BlockAccess::ReadBlockHex_Click()
     link.clearOutput();
     if (!blockSelected())
         return;
-    sendLine(QStringLiteral("BINREAD ") + form.BlockAdress->text() + keyPart());
+    sendQuietly([this] {
+        link.device().commands().readBlockHex(form.BlockAdress->text(), checkValue(form.KeyA) == 1,
+                                              checkValue(form.KeyB) == 1, form.Key->text());
+    });
 }
 
 void BlockAccess::WriteBlockHex_Click()
@@ -63,7 +56,10 @@ void BlockAccess::WriteBlockHex_Click()
         showInputError(QStringLiteral("Data are not valid."));
         return;
     }
-    sendLine(QStringLiteral("BINWRITE ") + form.BlockAdress->text() + u' ' + data + keyPart());
+    sendQuietly([this, &data] {
+        link.device().commands().writeBlockHex(form.BlockAdress->text(), data, checkValue(form.KeyA) == 1,
+                                               checkValue(form.KeyB) == 1, form.Key->text());
+    });
 }
 
 void BlockAccess::KeyA_Click()
@@ -76,19 +72,6 @@ void BlockAccess::KeyB_Click()
 {
     if (checkValue(form.KeyB) == 1)
         setCheckValue(form.KeyA, 0);
-}
-
-QString BlockAccess::keyPart() const
-{
-    QString part;
-    if (checkValue(form.KeyA) == 1)
-        part += QStringLiteral(" A");
-    if (checkValue(form.KeyB) == 1)
-        part += QStringLiteral(" B");
-    const QString key = form.Key->text();
-    if (!key.isEmpty())
-        part += u' ' + key;
-    return part;
 }
 
 bool BlockAccess::blockSelected() const
@@ -104,10 +87,10 @@ void BlockAccess::showInputError(const QString& text) const
     link.platform().dialogs.message(text, MessageIcon::Exclamation, MessageButtons::Ok, errorTitle);
 }
 
-void BlockAccess::sendLine(const QString& line) const
+void BlockAccess::sendQuietly(const std::function<void()>& send) const
 {
     try {
-        link.send(line);
+        send();
     } catch (const Failure&) {
     }
 }

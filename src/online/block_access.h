@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class DeviceLink;
 struct Form1;
@@ -22,14 +23,12 @@ public:
     void KeyB_Click();
 
 private:
-    // " A" or " B" for the checked key type, then the key text if any.
-    QString keyPart() const;
     // False, after telling the user, when no block number is given.
     bool blockSelected() const;
     void showInputError(const QString& text) const;
-    // Sends the line; a port that refuses ends the click silently, as it
-    // does for every other sender on the page.
-    void sendLine(const QString& line) const;
+    // Has the core send; a port that refuses ends the click silently, as
+    // it does for every other sender on the page.
+    void sendQuietly(const std::function<void()>& send) const;
 
     DeviceLink& link;
     Form1& form;

@@ -1,9 +1,9 @@
 #include "online/device_controls.h"
 
 #include "base/failure.h"
+#include "core/device.h"
 #include "form/form1.h"
 #include "link/device_link.h"
-#include "online/quoted_text_command.h"
 
 DeviceControls::DeviceControls(DeviceLink& link)
     : link(link), form(link.form())
@@ -16,30 +16,29 @@ DeviceControls::DeviceControls(DeviceLink& link)
 
 void DeviceControls::Buzzer_Click()
 {
-    sendLine(QStringLiteral("BEEP"));
+    sendLine([this] { link.device().commands().beep(); });
 }
 
 void DeviceControls::Keyboard_Click()
 {
-    sendLine(QStringLiteral("KEYBOARD"));
+    sendLine([this] { link.device().commands().callKeyboard(); });
 }
 
 void DeviceControls::CLS_Click()
 {
-    sendLine(QStringLiteral("CLS"));
+    sendLine([this] { link.device().commands().clearDisplay(); });
 }
 
 void DeviceControls::Display_Click()
 {
-    sendLine(quotedTextCommand(QStringLiteral("DISPLAY"), form.DisplayZeile->currentText(),
-                               form.DisplayText->text()));
+    sendLine([this] { link.device().commands().display(form.DisplayZeile->currentText(), form.DisplayText->text()); });
 }
 
-void DeviceControls::sendLine(const QString& line) const
+void DeviceControls::sendLine(const std::function<void()>& send) const
 {
     link.clearOutput();
     try {
-        link.send(line);
+        send();
     } catch (const Failure&) {
     }
 }

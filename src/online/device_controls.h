@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class DeviceLink;
 struct Form1;
@@ -20,7 +21,7 @@ public:
 private:
     // Empties the output box and sends the line; a port that refuses ends
     // the click silently.
-    void sendLine(const QString& line) const;
+    void sendLine(const std::function<void()>& send) const;
 
     DeviceLink& link;
     Form1& form;

@@ -17,11 +17,11 @@ public:
 
     void ReadId_Click();
     void Scan_Click();
-    // The handling of one reply line in the identifier mode.
-    void showIdentifier(const QString& line);
+    // The core read an identifier (or a barcode).
+    void showIdentifier(const QString& identifier);
 
 private:
-    // Empties the output box, arms the identifier mode and sends the request.
+    // Empties the output box and has the core send the request.
     void request(const QString& command);
     // The same for a click, which ends silently when the port refuses.
     void requestFromClick(const QString& command);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/selection_lists.h"
+#include "core/selection_lists.h"
 #include "sim/device_model.h"
 
 #include <memory>

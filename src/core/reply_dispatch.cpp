@@ -1,28 +1,14 @@
-#include "link/reply_dispatch.h"
+#include "core/reply_dispatch.h"
 
 #include "base/failure.h"
 #include "base/latin1.h"
-#include "form/form1.h"
-#include "platform/failure_report.h"
-#include "platform/platform.h"
+#include "platform/serial_port.h"
 
 #include <QScopeGuard>
 #include <algorithm>
 
-void skipRejectedValue(const std::function<void()>& assignment)
-{
-    try {
-        assignment();
-    } catch (const Failure& failure) {
-        if (failure.number != FailureNumber::InvalidPropertyValue)
-            throw;
-    }
-}
-
-ReplyDispatch::ReplyDispatch(Form1& form, Platform& platform)
-    : form(form), platform(platform),
-      showReceived([&form](const QString& text) { form.Ausgabe->appendReceived(text); }),
-      showLine([&form](const QString& line) { form.Zeile->setText(line); })
+ReplyDispatch::ReplyDispatch(SerialPort& port, FailureHandler onFailure)
+    : port(port), onFailure(std::move(onFailure)), showReceived([](const QString&) {}), showLine([](const QString&) {})
 {
 }
 
@@ -34,7 +20,7 @@ void ReplyDispatch::registerHandler(int mode, LineHandler handler)
 void ReplyDispatch::MSComm1_OnComm()
 {
     try {
-        const QByteArray chunk = platform.port.readAll();
+        const QByteArray chunk = port.readAll();
         takeChunk(chunk);
         if (!chunk.isEmpty())
             showReceived(fromDeviceBytes(chunk));
@@ -42,13 +28,13 @@ void ReplyDispatch::MSComm1_OnComm()
     } catch (const Failure& failure) {
         // The current line is lost; complete lines still buffered are
         // handled at the next receive event.
-        showFailure(platform.dialogs, failure);
+        onFailure(failure);
     }
 }
 
 void ReplyDispatch::takeChunk(const QByteArray& chunk)
 {
-    QByteArray& buffer = form.RxBuffer;
+    QByteArray& buffer = rxBuffer;
     // Whoever emptied the buffer since the last event also emptied what was searched.
     searchedUpTo = std::min(searchedUpTo, std::max<qsizetype>(buffer.size() - 1, 0));
     buffer += chunk;
@@ -68,7 +54,7 @@ void ReplyDispatch::takeChunk(const QByteArray& chunk)
 void ReplyDispatch::handleLines()
 {
     cutLines();
-    QByteArray& buffer = form.RxBuffer;
+    QByteArray& buffer = rxBuffer;
     // No line end within reach: the line is too long to be a reply.
     if (buffer.size() > MaxLineLength + 1) {
         const bool trailingCr = buffer.endsWith('\r');
@@ -81,7 +67,7 @@ void ReplyDispatch::handleLines()
 
 void ReplyDispatch::cutLines()
 {
-    QByteArray& buffer = form.RxBuffer;
+    QByteArray& buffer = rxBuffer;
     // Lines are taken by position and the handled ones removed in one go when
     // this run ends, so a chunk of many lines costs time in proportion to its
     // bytes. A handler may process events and so run this again, nested: the
@@ -117,13 +103,13 @@ void ReplyDispatch::dispatch(const QString& line)
 {
     if (lineObserver)
         lineObserver(line);
-    const auto handler = handlers.find(form.ReplyMode);
+    const auto handler = handlers.find(ReplyMode);
     if (handler != handlers.end())
         handler->second(line);
 }
 
 void ReplyDispatch::startAfresh()
 {
-    form.RxBuffer.clear();
+    rxBuffer.clear();
     skippingLongLine = false;
 }

@@ -1,10 +1,9 @@
-#include "link/running_exchange.h"
+#include "core/running_exchange.h"
 
-#include "link/page_gate.h"
 #include "platform/serial_port.h"
 
-RunningExchange::RunningExchange(PageGate& pages, SerialPort& port)
-    : pages(pages), port(port)
+RunningExchange::RunningExchange(SerialPort& port)
+    : port(port)
 {
 }
 
@@ -16,7 +15,8 @@ void RunningExchange::begin(Progress newProgress, Stalled onStall)
     startedOnOpenPort = port.isOpen();
     ended = false;
     untold.clear();
-    pages.setExchangeRunning(true);
+    if (onRunning)
+        onRunning(true);
 }
 
 void RunningExchange::finish()
@@ -63,5 +63,6 @@ void RunningExchange::stop()
 {
     progress = {};
     stalled = {};
-    pages.setExchangeRunning(false);
+    if (onRunning)
+        onRunning(false);
 }

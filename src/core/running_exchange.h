@@ -3,12 +3,11 @@
 #include <QString>
 #include <functional>
 
-class PageGate;
 class SerialPort;
 
 // The record read-out and the custom-code load hold the device for many
-// lines. While one runs, the pages are disabled, so that no other action
-// writes to the device and a second click cannot start another exchange.
+// lines. While one runs, no other action may write to the device and no
+// second exchange may start: whoever decides that is told (onRunning).
 // When the connection ends under it (released, lost, window closed) it ends
 // at once, and what it got done is told with the end of the connection.
 class RunningExchange {
@@ -22,7 +21,10 @@ public:
     // 5 seconds in the middle of an exchange is not going to send more.
     static constexpr int StallTicks = 10;
 
-    RunningExchange(PageGate& pages, SerialPort& port);
+    explicit RunningExchange(SerialPort& port);
+
+    // Told when an exchange starts (true) and ends (false).
+    void setRunningObserver(std::function<void(bool running)> observer) { onRunning = std::move(observer); }
 
     void begin(Progress progress, Stalled stalled = {});
     // The exchange ended by its own rules. When the device went away under
@@ -45,8 +47,8 @@ public:
 private:
     void stop();
 
-    PageGate& pages;
     SerialPort& port;
+    std::function<void(bool)> onRunning;
     Progress progress;
     Stalled stalled;
     int quietTicks = 0;

@@ -1,4 +1,4 @@
-#include "exchange/reply_wait.h"
+#include "core/reply_wait.h"
 
 #include "platform/clock.h"
 

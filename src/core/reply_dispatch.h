@@ -1,16 +1,29 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <map>
 
 struct Failure;
-struct Form1;
-struct Platform;
+class SerialPort;
 
-// The receive path: everything the device sends is echoed into the output
-// box, cut into lines at CR LF, and each non-empty line goes to the handling
-// that ReplyMode selects. Each feature registers the handling of its mode.
+// Values of ReplyMode.
+namespace ReplyModes {
+constexpr std::int16_t EchoOnly = 0;
+constexpr std::int16_t Identifier = 1;
+constexpr std::int16_t RegisterValue = 2;
+constexpr std::int16_t RecordLine = 3;
+constexpr std::int16_t HandshakeAndReadBack = 4;
+constexpr std::int16_t Statistics = 5;
+constexpr std::int16_t Acknowledgement = 6;
+} // namespace ReplyModes
+
+// The receive path: everything the device sends is echoed (to the output
+// box, or wherever the face shows it), cut into lines at CR LF, and each
+// non-empty line goes to the handling that ReplyMode selects. Each part of
+// the protocol registers the handling of its mode.
 class ReplyDispatch {
 public:
     using LineHandler = std::function<void(const QString& line)>;
@@ -20,14 +33,22 @@ public:
     // the buffer stays bounded and later lines are handled as usual.
     static constexpr qsizetype MaxLineLength = 32764;
 
-    ReplyDispatch(Form1& form, Platform& platform);
+    using FailureHandler = std::function<void(const Failure& failure)>;
+
+    // A failure that ends a run of the receive event goes to onFailure.
+    ReplyDispatch(SerialPort& port, FailureHandler onFailure);
+
+    // What the next reply line means (ReplyModes).
+    std::int16_t ReplyMode = ReplyModes::EchoOnly;
+    // Received, not yet cut into lines.
+    const QByteArray& RxBuffer() const { return rxBuffer; }
 
     void registerHandler(int mode, LineHandler handler);
     // Sees every line just before it is dispatched (tests and fuzzing).
     void setLineObserver(LineHandler observer) { lineObserver = std::move(observer); }
-    // Where received characters and the line being handled are shown: the
-    // output box and the hidden line field unless replaced (fuzzing the line
-    // cutter without their layout cost).
+    // Where received characters and the line being handled are shown:
+    // nowhere unless set (the window shows them in the output box and the
+    // hidden line field).
     void setDisplay(LineHandler received, LineHandler currentLine)
     {
         showReceived = std::move(received);
@@ -50,8 +71,9 @@ private:
     void cutLines();
     void dispatch(const QString& line);
 
-    Form1& form;
-    Platform& platform;
+    SerialPort& port;
+    FailureHandler onFailure;
+    QByteArray rxBuffer;
     std::map<int, LineHandler> handlers;
     LineHandler lineObserver;
     LineHandler showReceived;
@@ -63,7 +85,3 @@ private:
     qsizetype searchedUpTo = 0;
     int droppedLines = 0;
 };
-
-// Runs an assignment to a control; a value the control rejects (the
-// invalid-property-value failure) is skipped as if the assignment had worked.
-void skipRejectedValue(const std::function<void()>& assignment);

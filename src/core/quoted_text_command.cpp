@@ -1,4 +1,4 @@
-#include "online/quoted_text_command.h"
+#include "core/quoted_text_command.h"
 
 QString quotedTextCommand(const QString& word, const QString& argument, const QString& text)
 {

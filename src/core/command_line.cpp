@@ -1,4 +1,4 @@
-#include "link/command_line.h"
+#include "core/command_line.h"
 
 #include "base/latin1.h"
 

@@ -1,4 +1,4 @@
-#include "app/selection_lists.h"
+#include "core/selection_lists.h"
 
 #include "base/number_text.h"
 #include "platform/port_names.h"

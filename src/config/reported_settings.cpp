@@ -1,0 +1,55 @@
+#include "config/reported_settings.h"
+
+#include "core/device.h"
+#include "form/controls.h"
+#include "form/form1.h"
+#include "link/device_link.h"
+
+namespace {
+// A list position the list does not have is skipped; the chain goes on.
+void selectReported(QComboBox* list, int position)
+{
+    skipRejectedValue([&] { setListIndex(list, position); });
+}
+} // namespace
+
+ReportedSettings::ReportedSettings(DeviceLink& link)
+    : link(link)
+{
+    QObject::connect(&link.device(), &Device::settingRead, &link.device(),
+                     [this](const ReportedSetting& value) { show(value); });
+}
+
+void ReportedSettings::show(const ReportedSetting& value)
+{
+    Form1& f = link.form();
+    const QString name = value.setting->name;
+    const int number = static_cast<int>(value.number);
+    if (name == u"tag-type") {
+        selectReported(f.Tagtyp, number);
+    } else if (name == u"switch-off-time") {
+        // Only the first character counts: "0" and "05" both mean "never".
+        const bool never = value.text.startsWith(u'0');
+        // The box first: its own handling rewrites the time text, which must
+        // end up showing what the device reported.
+        setCheckValue(f.Check_Offtime, never ? 1 : 0);
+        f.Offtime->setText(never ? QStringLiteral("aus") : value.text);
+    } else if (name == u"read-timeout") {
+        f.Readtimeout->setText(value.text);
+    } else if (name == u"fdx-code") {
+        // The device counts the formats from 1, the list from 0.
+        selectReported(f.FDXCode, number - 1);
+    } else if (name == u"beeper") {
+        setCheckValue(f.EnBeeper, value.number == 0 ? 0 : 1);
+    } else if (name == u"mode") {
+        selectReported(f.Betriebsart, number);
+    } else if (name == u"menu") {
+        const QList<QCheckBox*> keys = f.menuKeys();
+        for (int bit = 0; bit < keys.size(); ++bit)
+            setCheckValue(keys.at(bit), (number >> bit) & 1);
+    } else if (name == u"language") {
+        selectReported(f.Sprache, number);
+    } else if (name == u"battery") {
+        skipRejectedValue([&] { setBarValue(f.akku, value.number); });
+    }
+}

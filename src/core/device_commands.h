@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+
+class Device;
+struct Setting;
+
+// Every command of the configuration, online, control and barcode pages.
+// Each sends one line and throws the port's failure when it cannot; texts
+// come as the window's fields hold them, and the command takes from them
+// what the device reads. Replies are told by the device's signals.
+class DeviceCommands {
+public:
+    explicit DeviceCommands(Device& device);
+
+    // Configuration.
+    void setClock(const QString& dateTime) const;
+    // The setting's command word and the part of the text it sends, e.g. of
+    // the list item "02 ..." only "02" for the tag type.
+    void set(const Setting& setting, const QString& text) const;
+
+    // Online: "READID" or "SCAN", the reply taken as the identifier.
+    void requestIdentifier(const QString& command) const;
+    void readBlock(const QString& first, const QString& last) const;
+    void writeBlock(const QString& block, const QString& text) const;
+    void readBlockHex(const QString& block, bool keyA, bool keyB, const QString& key) const;
+    void writeBlockHex(const QString& block, const QString& hexData, bool keyA, bool keyB, const QString& key) const;
+
+    // Control.
+    void beep() const;
+    void callKeyboard() const;
+    void clearDisplay() const;
+    void display(const QString& line, const QString& text) const;
+
+    // Barcode: the register number is the first three characters of the text.
+    void readRegister(const QString& registerText) const;
+    void writeRegister(const QString& registerText, const QString& value) const;
+
+    static const QString readIdCommand;
+    static const QString scanCommand;
+
+private:
+    void showIdentifier(const QString& line) const;
+    void showRegisterValue(const QString& line) const;
+
+    Device& device;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+class Device;
+class ReadBack;
+
+// The hand-shake on an open port: "ONLINE", answered by exactly "Ok", then
+// the read-back. Its time-out is counted in ticks of the 500 ms timer; what
+// to do when it runs out (try again, give up) is the face's to decide.
+class Handshake {
+public:
+    Handshake(Device& device, ReadBack& readBack);
+
+    // Sends "ONLINE" and starts the count; a failed send leaves it stopped.
+    void start();
+    // No answer is awaited any more, and replies are only echoed.
+    void stop();
+    // One tick of the timer. Returns true once, when the answer is overdue.
+    bool tick();
+    bool isWaiting() const { return ConnectCountdown > 0; }
+    std::int16_t countdown() const { return ConnectCountdown; }
+
+    // Ticks of the timer within which the device has to answer "ONLINE".
+    static constexpr int HandshakeTicks = 5;
+
+private:
+    void takeReply(const QString& line);
+
+    Device& device;
+    ReadBack& readBack;
+    std::int16_t ConnectCountdown = 0; // timer ticks left for the answer to "ONLINE"
+};
