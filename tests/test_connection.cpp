@@ -5,6 +5,7 @@
 
 #include "base/failure.h"
 #include "link/connection.h"
+#include "platform/port_names.h"
 
 #include <QDialog>
 #include <QTemporaryDir>
@@ -220,7 +221,7 @@ private slots:
     void aRefusedPortShowsOneBoxAndPopsTheToggleUp()
     {
         WindowHarness h;
-        h.fakes.devices.holders.insert(QStringLiteral("/dev/ttyS0"), {{812, QStringLiteral("ModemManager")}});
+        h.fakes.devices.holders.insert(devicePathForPort(1, h.fakes.settings), {{812, QStringLiteral("ModemManager")}});
         const QString text =
             refusedConnectText(h, QStringLiteral("COM1 (/dev/ttyS0): Permission error while locking the device"));
         QVERIFY2(text.contains(QStringLiteral("Another program is using this port: it is in use by ModemManager "
