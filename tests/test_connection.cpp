@@ -55,6 +55,8 @@ private slots:
         QCOMPARE(h.sent(), QList<QByteArray>{"ONLINE"});
         QCOMPARE(h.form().Ausgabe->toPlainText().trimmed(), initialising);
         QVERIFY(allPagesEnabled(h.form(), true));
+        // The list keeps showing the port the commands go to.
+        QVERIFY(!h.form().Port->isEnabled());
         QCOMPARE(h.form().ReplyMode, ReplyModes::HandshakeAndReadBack);
         QCOMPARE(h.form().ConnectCountdown, 5);
     }
@@ -210,6 +212,7 @@ private slots:
         QCOMPARE(device.lines().constLast(), QByteArray("DISCONNECT"));
         QVERIFY(!h.fakes.port.isOpen());
         QVERIFY(allPagesEnabled(h.form(), false));
+        QVERIFY(h.form().Port->isEnabled());
         QCOMPARE(h.form().Connect->text(), QStringLiteral("Connect"));
         QCOMPARE(h.form().akku->value(), 0);
         QCOMPARE(h.form().ReplyMode, 0);
@@ -337,7 +340,52 @@ private slots:
         QVERIFY(!h.fakes.port.isOpen());
         // Nothing else is undone: the pages stay as they were.
         QVERIFY(allPagesEnabled(h.form(), true));
+        QVERIFY(h.form().Port->isEnabled());
         QCOMPARE(h.form().ConnectCountdown, 0);
+
+        // An exchange on the closed port is refused and leaves them so, and
+        // leaves nothing to be told at a later disconnect.
+        QTemporaryDir dir;
+        h.form().PfadSpeichern->setText(dir.filePath(QStringLiteral("records.csv")));
+        h.form().Tabulator->setCurrentIndex(4);
+        QTest::mouseClick(h.form().LeseErfassungen, Qt::LeftButton);
+        QCOMPARE(h.fakes.dialogs.texts().constLast(), portNotOpen().description);
+        QVERIFY(allPagesEnabled(h.form(), true));
+        h.form().Port->setCurrentIndex(1); // COM2
+        pressConnect(h);
+        pressConnect(h);
+        QCOMPARE(h.fakes.port.openedPorts, (QList<int>{1, 2}));
+        QCOMPARE(h.fakes.dialogs.shown.size(), 2);
+    }
+
+    void anExchangeThatTheHandshakeRetryEndsIsToldAtOnce()
+    {
+        // A device that holds records but never answers "ONLINE".
+        WindowHarness h;
+        h.fakes.port.setDevice([&h](const QByteArray& bytes) {
+            if (bytes == "STA\r")
+                h.fakes.port.deliverLater(2, "0|500\r\n");
+            else if (bytes == "GET\r")
+                for (int record = 1; record <= 75; ++record)
+                    h.fakes.port.deliverLater(2 + record, "r|" + QByteArray::number(record) + "\r\n");
+        });
+        QTemporaryDir dir;
+        h.form().PfadSpeichern->setText(dir.filePath(QStringLiteral("records.csv")));
+        pressConnect(h);
+        h.form().Tabulator->setCurrentIndex(4);
+        QTest::mouseClick(h.form().LeseErfassungen, Qt::LeftButton);
+        QVERIFY(h.fakes.clock.runUntil([&] { return h.fakes.port.openCount() == 2; }, 10'000));
+
+        QCOMPARE(h.fakes.dialogs.texts(),
+                 QStringList{"The read-out of records was cut short: 75 of the 500 records the device announced are "
+                             "in the file.\n\nThe device had not answered the connection yet, so the connection was "
+                             "started again. Wait until Connect reads \"Connected\" before you start a read-out or a "
+                             "load."});
+        QVERIFY(h.form().Connect->isChecked());
+        QVERIFY(allPagesEnabled(h.form(), true));
+        // Nothing is left over for the end of the connection.
+        pressConnect(h);
+        QCOMPARE(h.fakes.dialogs.shown.size(), 1);
     }
 
     void aFailedGoodbyeStillClosesTheConnection()

@@ -70,6 +70,8 @@ private slots:
     void tenThousandRecordsReachTheFile();
     void customCodesStopAtMemoryFullWithErrorsOnTheWay();
     void unwritableRecordsFileIsReportedClearly();
+    void aReadoutTheDeviceCannotServeIsToldAndKeepsTheFile_data();
+    void aReadoutTheDeviceCannotServeIsToldAndKeepsTheFile();
 };
 
 void TestE2eExchange::tenThousandRecordsReachTheFile()
@@ -145,7 +147,8 @@ void TestE2eExchange::customCodesStopAtMemoryFullWithErrorsOnTheWay()
     const qsizetype rejected = puts.size() - 801;
     qInfo("PUT commands: %lld for 801 lines, %lld answered \"Error\"", qlonglong(puts.size()), qlonglong(rejected));
     QVERIFY(rejected > 0);
-    QVERIFY(tool.messages().isEmpty());
+    QCOMPARE(tool.messages().size(), 1);
+    QVERIFY2(tool.messages()[0].contains(QStringLiteral("Memory full\" at line 801")), qPrintable(tool.messages()[0]));
     QVERIFY(tool.form().Ausgabe->toPlainText().startsWith(QStringLiteral("Dataset  801 Memory full")));
 }
 
@@ -180,6 +183,51 @@ void TestE2eExchange::unwritableRecordsFileIsReportedClearly()
     tool.click(tool.form().Statistik);
     QTRY_COMPARE_WITH_TIMEOUT(tool.form().OutStatistik->text(), QStringLiteral("Custom codes:  0, records:  200"),
                               5000);
+}
+
+void TestE2eExchange::aReadoutTheDeviceCannotServeIsToldAndKeepsTheFile_data()
+{
+    QTest::addColumn<QByteArray>("silent");
+    QTest::addColumn<QByteArray>("refused");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("count never comes")
+        << QByteArray("STA") << QByteArray() << QByteArray("earlier;records\r\n")
+        << "The device did not say how many records it holds: the records file is unchanged.";
+    QTest::newRow("GET answered Error")
+        << QByteArray() << QByteArray("GET") << QByteArray()
+        << "The device answered \"Error\". The read-out of records was cut short: 0 of the 50 records the device "
+           "announced are in the file.";
+}
+
+void TestE2eExchange::aReadoutTheDeviceCannotServeIsToldAndKeepsTheFile()
+{
+    QFETCH(QByteArray, silent);
+    QFETCH(QByteArray, refused);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, message);
+    DeviceOptions options;
+    options.preloadRecords = 50;
+    if (!silent.isEmpty())
+        options.silentCommands = {silent};
+    if (!refused.isEmpty()) {
+        options.errorRate = 1;
+        options.errorCommands = {refused};
+    }
+    SimSession device(options);
+    ExchangeWindow tool(device);
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("records.csv"));
+    {
+        QFile earlier(path);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier;records\r\n");
+    }
+    tool.readOutInto(device, path);
+
+    QTRY_COMPARE_WITH_TIMEOUT(tool.messages(), QStringList{message}, 10'000);
+    QCOMPARE(fileBytes(path), file);
+    QTRY_VERIFY(tool.form().FrameUebertragen->isEnabled());
 }
 
 QTEST_MAIN(TestE2eExchange)

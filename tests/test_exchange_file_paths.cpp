@@ -14,7 +14,7 @@ const QString saveFilter = QStringLiteral("CSV file (*.csv)|*.csv|All files|*.*"
 class BrokenFileDialogs : public FakeDialogs {
 public:
     QString chooseFileToOpen(const QString&, const QString&) override { throw failure; }
-    QString chooseFileToSave(const QString&, const QString&) override { throw failure; }
+    QString chooseFileToSave(const QString&, const QString&, Replacing) override { throw failure; }
     Failure failure{FailureNumber::FileAccessError, QStringLiteral("Path/File access error")};
 };
 } // namespace

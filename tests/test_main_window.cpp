@@ -1,5 +1,6 @@
 #include "base/failure.h"
 #include "form/controls.h"
+#include "support/file_size_limit.h"
 #include "support/window_harness.h"
 
 #include <QAbstractItemView>
@@ -434,6 +435,21 @@ private slots:
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), "Ok\r\n" + high + "\r\nhalf");
+        saved.close();
+        QCOMPARE(h.fakes.dialogs.fileRequests.constLast().replacing, Replacing::AfterAsking);
+
+        // On a full disk neither the saved file nor a new one is left empty.
+        const QString newPath = dir.filePath(QStringLiteral("new.txt"));
+        h.fakes.dialogs.chosenFiles = {path, newPath};
+        {
+            const FileSizeLimit nothingFits(0);
+            child<QAction>(*h.window, "saveAsAction")->trigger();
+            child<QAction>(*h.window, "saveAsAction")->trigger();
+        }
+        QCOMPARE(h.fakes.dialogs.shown.size(), 2);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), "Ok\r\n" + high + "\r\nhalf");
+        QVERIFY(!QFile::exists(newPath));
 
         child<QAction>(*h.window, "clearAction")->trigger();
         QVERIFY(f.Ausgabe->toPlainText().isEmpty());

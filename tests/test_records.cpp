@@ -59,6 +59,8 @@ private slots:
     void failedGetKeepsTheTransferOpen();
     void newReadoutStartsOverWithAFreshFile();
     void aSecondClickDuringTheCountWaitStartsNothing();
+    void aReadoutTheDeviceLeavesUnfinishedGivesTheWindowBack_data();
+    void aReadoutTheDeviceLeavesUnfinishedGivesTheWindowBack();
 
     void eraseAsksFirst();
 };
@@ -224,6 +226,7 @@ void TestRecords::countWaitGivesUpAfter51StepsOf50ms()
 {
     QFETCH(QByteArray, reply);
     ExchangePage page;
+    page.writeFile("records.csv", "earlier;records\r\n");
     page.answerWith([reply](const QByteArray&) { return reply; });
     const qint64 start = page.h.fakes.clock.elapsedMs();
     startReadout(page);
@@ -231,10 +234,10 @@ void TestRecords::countWaitGivesUpAfter51StepsOf50ms()
     QCOMPARE(page.h.fakes.clock.elapsedMs() - start, 51 * 50);
     QCOMPARE(page.h.fakes.clock.waitedMs(), 51 * 50);
     QCOMPARE(page.sent(), QList<QByteArray>{"STA"});
-    QVERIFY(page.messages().isEmpty());
-    // The emptied file stays open; a late reply is shown but resumes nothing.
-    QVERIFY(page.form().ExchangeFile.isOpen());
-    QCOMPARE(page.fileBytes("records.csv"), QByteArray());
+    QCOMPARE(page.messages(),
+             QStringList{"The device did not say how many records it holds: the records file is unchanged."});
+    // The records of an earlier read-out are kept; a late reply is shown but resumes nothing.
+    QCOMPARE(page.fileBytes("records.csv"), QByteArray("earlier;records\r\n"));
     page.form().ReplyMode = ReplyModes::Statistics;
     page.h.fakes.port.deliver("1|5\r\n");
     page.h.fakes.clock.runFor(100);
@@ -336,6 +339,43 @@ void TestRecords::aSecondClickDuringTheCountWaitStartsNothing()
     QCOMPARE(page.sent(), (QList<QByteArray>{"STA", "GET"}));
     QCOMPARE(page.fileBytes("records.csv"), QByteArray("1;a\r\n2;b\r\n3;c\r\n"));
     QCOMPARE(page.messages(), QStringList{"Transfer of records finished."});
+}
+
+void TestRecords::aReadoutTheDeviceLeavesUnfinishedGivesTheWindowBack_data()
+{
+    QTest::addColumn<QByteArray>("afterGet");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("toldAtOnce");
+    QTest::newRow("goes quiet") << QByteArray("1|a\r\n") << QByteArray("1;a\r\n")
+                                << "The device has sent no record for 5 seconds. The read-out of records was cut "
+                                   "short: 1 of the 3 records the device announced are in the file."
+                                << false;
+    QTest::newRow("answers Error") << QByteArray("Error\r\n") << QByteArray()
+                                   << "The device answered \"Error\". The read-out of records was cut short: 0 of "
+                                      "the 3 records the device announced are in the file."
+                                   << true;
+}
+
+void TestRecords::aReadoutTheDeviceLeavesUnfinishedGivesTheWindowBack()
+{
+    QFETCH(QByteArray, afterGet);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, message);
+    QFETCH(bool, toldAtOnce);
+    ExchangePage page;
+    page.answerWith([afterGet](const QByteArray& line) { return line == "STA" ? QByteArray("0|3\r\n") : afterGet; });
+    startReadout(page);
+    page.h.fakes.clock.runFor(4500);
+    QCOMPARE(page.messages().isEmpty(), !toldAtOnce);
+    QCOMPARE(page.form().FrameUebertragen->isEnabled(), toldAtOnce);
+
+    page.h.fakes.clock.runFor(1000);
+    QCOMPARE(page.messages(), QStringList{message});
+    QCOMPARE(page.fileBytes("records.csv"), file);
+    QVERIFY(page.form().FrameUebertragen->isEnabled());
+    QCOMPARE(page.form().ReplyMode, ReplyModes::EchoOnly);
+    QVERIFY(!page.form().ExchangeFile.isOpen());
 }
 
 void TestRecords::eraseAsksFirst()

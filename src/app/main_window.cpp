@@ -66,22 +66,21 @@ void MainWindow::buildControls()
     f.Picture1->setScaledContents(true);
     f.Picture1->setPixmap(
         QIcon(QStringLiteral(":/tagorix/logo.png")).pixmap(logoSize, devicePixelRatioF() * logoZoom));
-    for (QFrame* page : pages)
-        page->setEnabled(false);
+    deviceLink.pages().update();
     bringToFront(f.FrameOnline);
-    connect(f.Tabulator, &QTabBar::currentChanged, this, [this] { Tabulator_Click(); });
+    connect(f.Tabulator, &QTabBar::currentChanged, this, deviceLink.reporting([this] { Tabulator_Click(); }));
     addPageSwitchKeys(this, f);
-    connect(f.Ausgabe, &OutputBox::saveAsRequested, this, [this] { saveOutput(); });
+    connect(f.Ausgabe, &OutputBox::saveAsRequested, this, deviceLink.reporting([this] { saveOutput(); }));
 }
 
 void MainWindow::saveOutput()
 {
     try {
-        const QString path = platform.dialogs.chooseFileToSave(
-            QStringLiteral("Save As"), QStringLiteral("Text files (*.txt)|*.txt|All files|*.*"));
-        SequentialFile file;
-        file.openForWriting(path);
-        file.write(f.Ausgabe->shownBytes());
+        const QString path =
+            platform.dialogs.chooseFileToSave(QStringLiteral("Save As"),
+                                              QStringLiteral("Text files (*.txt)|*.txt|All files|*.*"),
+                                              Replacing::AfterAsking);
+        SequentialFile::writeWhole(path, f.Ausgabe->shownBytes());
     } catch (const Failure& failure) {
         if (failure.number != FailureNumber::DialogCancelled)
             platform.dialogs.message(failure.description, MessageIcon::Critical);

@@ -12,8 +12,8 @@ constexpr int registerNumberLength = 3;
 ScannerRegisters::ScannerRegisters(DeviceLink& link)
     : link(link), form(link.form())
 {
-    QObject::connect(form.BCLesen, &QAbstractButton::clicked, [this] { BCLesen_Click(); });
-    QObject::connect(form.BCSetzen, &QAbstractButton::clicked, [this] { BCSetzen_Click(); });
+    QObject::connect(form.BCLesen, &QAbstractButton::clicked, link.reporting([this] { BCLesen_Click(); }));
+    QObject::connect(form.BCSetzen, &QAbstractButton::clicked, link.reporting([this] { BCSetzen_Click(); }));
     link.replies().registerHandler(ReplyModes::RegisterValue,
                                    [this](const QString& line) { showRegisterValue(line); });
 }

@@ -12,7 +12,8 @@ ConfigCommands::ConfigCommands(DeviceLink& link)
 {
     Form1& f = link.form();
     const auto onClick = [this](QAbstractButton* button, void (ConfigCommands::*handler)()) {
-        QObject::connect(button, &QAbstractButton::clicked, button, [this, handler] { (this->*handler)(); });
+        QObject::connect(button, &QAbstractButton::clicked, button,
+                         this->link.reporting([this, handler] { (this->*handler)(); }));
     };
     onClick(f.SetzeZeit, &ConfigCommands::SetzeZeit_Click);
     onClick(f.OfftimeSetzen, &ConfigCommands::OfftimeSetzen_Click);
@@ -24,7 +25,8 @@ ConfigCommands::ConfigCommands(DeviceLink& link)
     onClick(f.TagSetzen, &ConfigCommands::TagSetzen_Click);
     onClick(f.SpracheSetzen, &ConfigCommands::SpracheSetzen_Click);
     // Run on every change of the value, also when the read-back sets it.
-    QObject::connect(f.Check_Offtime, &QAbstractButton::toggled, f.Check_Offtime, [this] { Check_Offtime_Click(); });
+    QObject::connect(f.Check_Offtime, &QAbstractButton::toggled, f.Check_Offtime,
+                     link.reporting([this] { Check_Offtime_Click(); }));
 }
 
 void ConfigCommands::sendSetting(const QString& word, const QString& argument) const

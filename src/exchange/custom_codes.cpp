@@ -13,6 +13,14 @@
 namespace {
 const QByteArray utf8ByteOrderMark("\xEF\xBB\xBF");
 
+// How a load that did not store every line ended, and what it got done.
+QString loadResultText(const QString& ending, qint64 acknowledged, qint64 notStored)
+{
+    return ending + QStringLiteral(" Lines acknowledged by the device: %1. Lines refused or not answered: %2.")
+                        .arg(acknowledged)
+                        .arg(notStored);
+}
+
 QString loadCutShort(qint64 acknowledged)
 {
     return QStringLiteral("The load of custom codes was cut short: the device had acknowledged %1 %2.")
@@ -25,9 +33,10 @@ CustomCodes::CustomCodes(DeviceLink& link)
     : link(link)
 {
     const Form1& form = link.form();
-    QObject::connect(form.GeneriereDaten, &QAbstractButton::clicked, [this] { GeneriereDaten_Click(); });
-    QObject::connect(form.LoescheDaten, &QAbstractButton::clicked, [this] { LoescheDaten_Click(); });
-    QObject::connect(form.LeseDaten, &QAbstractButton::clicked, [this] { LeseDaten_Click(); });
+    QObject::connect(form.GeneriereDaten, &QAbstractButton::clicked,
+                     link.reporting([this] { GeneriereDaten_Click(); }));
+    QObject::connect(form.LoescheDaten, &QAbstractButton::clicked, link.reporting([this] { LoescheDaten_Click(); }));
+    QObject::connect(form.LeseDaten, &QAbstractButton::clicked, link.reporting([this] { LeseDaten_Click(); }));
     link.replies().registerHandler(ReplyModes::Acknowledgement,
                                    [this](const QString& line) { handleAcknowledgement(line); });
 }
@@ -64,12 +73,33 @@ void CustomCodes::GeneriereDaten_Click()
             form.Ausgabe->setPlainText(QStringLiteral("Dataset ") + signPosition(linesRead + 1) +
                                        QStringLiteral(" "));
             const Outcome outcome = uploadLine(data);
-            if (outcome == Outcome::MemoryFull || outcome == Outcome::CutShort)
-                return;
+            if (outcome == Outcome::CutShort)
+                return; // told with the end of the connection
+            ++linesRead;
             if (outcome == Outcome::Taken)
                 ++acknowledged;
-            ++linesRead;
+            if (outcome == Outcome::MemoryFull || outcome == Outcome::Unanswered) {
+                // Nothing after this line can be stored: a full device refuses
+                // it, a silent one would cost every line the full wait again.
+                const QString why = outcome == Outcome::MemoryFull
+                    ? QStringLiteral("the device reported \"Memory full\" at line %1.").arg(linesRead)
+                    : QStringLiteral("the device did not answer line %1, sent %2 times.")
+                          .arg(linesRead)
+                          .arg(attemptsPerLine);
+                link.platform().dialogs.message(
+                    loadResultText(QStringLiteral("The load of custom codes stopped: ") + why +
+                                       QStringLiteral(" The lines after it were not sent."),
+                                   acknowledged, linesRead - acknowledged),
+                    MessageIcon::Exclamation);
+                return;
+            }
         }
+        if (acknowledged < linesRead)
+            link.platform().dialogs.message(
+                loadResultText(QStringLiteral("The load of custom codes reached the end of the file, but the "
+                                              "device did not store every line."),
+                               acknowledged, linesRead - acknowledged),
+                MessageIcon::Exclamation);
     });
 }
 
@@ -77,7 +107,9 @@ CustomCodes::Outcome CustomCodes::uploadLine(const QString& data)
 {
     Form1& form = link.form();
     Clock& clock = link.platform().clock;
+    bool answered = false;
     for (int attempt = 1; attempt <= attemptsPerLine; ++attempt) {
+        answerCame = false;
         form.ReplyMode = ReplyModes::Acknowledgement;
         form.AckFlag = 0;
         clock.pause(pacingMs);
@@ -91,14 +123,16 @@ CustomCodes::Outcome CustomCodes::uploadLine(const QString& data)
             return Outcome::Taken;
         if (form.AckFlag < -1)
             return Outcome::MemoryFull;
+        answered = answered || answerCame;
         // "Error", an answer without a known word, or none: send it again.
     }
-    return Outcome::GivenUp;
+    return answered ? Outcome::Refused : Outcome::Unanswered;
 }
 
 void CustomCodes::handleAcknowledgement(const QString& line)
 {
     Form1& form = link.form();
+    answerCame = true;
     // In this order, a later word overriding an earlier one: "Ok" and
     // "Error" in one answer count as "Error".
     if (line.contains(QStringLiteral("Ok")))

@@ -21,8 +21,12 @@ public:
     static constexpr int pacingMs = 5;
 
 private:
-    enum class Outcome { Taken, GivenUp, MemoryFull, CutShort };
+    // Refused: some attempt got an answer, but none was "Ok";
+    // Unanswered: no attempt got any answer at all.
+    enum class Outcome { Taken, Refused, Unanswered, MemoryFull, CutShort };
     Outcome uploadLine(const QString& data);
 
     DeviceLink& link;
+    // A line came for the "PUT " that is out.
+    bool answerCame = false;
 };

@@ -9,9 +9,10 @@ FilePaths::FilePaths(DeviceLink& link)
     : link(link)
 {
     const Form1& form = link.form();
-    QObject::connect(form.PfadLadenWaehlen, &QAbstractButton::clicked, [this] { PfadLadenWaehlen_Click(); });
+    QObject::connect(form.PfadLadenWaehlen, &QAbstractButton::clicked,
+                     link.reporting([this] { PfadLadenWaehlen_Click(); }));
     QObject::connect(form.PfadSpeichernWaehlen, &QAbstractButton::clicked,
-                     [this] { PfadSpeichernWaehlen_Click(); });
+                     link.reporting([this] { PfadSpeichernWaehlen_Click(); }));
 }
 
 void FilePaths::PfadLadenWaehlen_Click()
@@ -32,7 +33,7 @@ void FilePaths::choosePath(DialogKind kind, const QString& title, const QString&
     try {
         // The path is taken as chosen: no extension is added, nothing is checked.
         target->setText(kind == DialogKind::Open ? dialogs.chooseFileToOpen(title, filter)
-                                                 : dialogs.chooseFileToSave(title, filter));
+                                                 : dialogs.chooseFileToSave(title, filter, Replacing::Silently));
     } catch (const Failure& failure) {
         // Cancel is a choice not made, not a failure.
         if (failure.number != FailureNumber::DialogCancelled)

@@ -17,6 +17,10 @@ public:
 
 private:
     QString cutShortText() const;
+    // Back to echoing, the file closed with the whole records it holds.
+    void endTransfer();
+    // The device will send no more: the read-out ends, told why and how far it got.
+    void endCutShort(const QString& why);
 
     DeviceLink& link;
     // The record count of this read-out; -1 before the device has told it.

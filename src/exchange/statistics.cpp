@@ -8,7 +8,7 @@
 Statistics::Statistics(DeviceLink& link)
     : link(link)
 {
-    QObject::connect(link.form().Statistik, &QAbstractButton::clicked, [this] { Statistik_Click(); });
+    QObject::connect(link.form().Statistik, &QAbstractButton::clicked, link.reporting([this] { Statistik_Click(); }));
     link.replies().registerHandler(ReplyModes::Statistics, [this](const QString& line) { handleReply(line); });
 }
 

@@ -6,6 +6,7 @@
 #include "form/form1.h"
 #include "link/device_link.h"
 #include "link/read_back.h"
+#include "platform/failure_report.h"
 #include "platform/platform.h"
 #include "platform/port_names.h"
 
@@ -120,11 +121,13 @@ Connection::Connection(DeviceLink& link, ReadBack& readBack)
     : link(link), readBack(readBack)
 {
     Form1& f = link.form();
-    QObject::connect(f.Connect, &QAbstractButton::toggled, f.Connect, [this] { Connect_Click(); });
+    QObject::connect(f.Connect, &QAbstractButton::toggled, f.Connect, link.reporting([this] { Connect_Click(); }));
     link.replies().registerHandler(ReplyModes::HandshakeAndReadBack,
                                    [this](const QString& line) { handshakeReply(line); });
-    link.platform().port.setLostHandler([this](const Failure& failure) { deviceLost(failure); });
-    link.platform().clock.startTimer(500, [this] { Timer1_Timer(); });
+    link.platform().port.setLostHandler([this](const Failure& failure) {
+        reportingFailures(this->link.platform().dialogs, [this, &failure] { deviceLost(failure); });
+    });
+    link.platform().clock.startTimer(500, link.reporting([this] { Timer1_Timer(); }));
 }
 
 Connection::~Connection()
@@ -156,6 +159,8 @@ void Connection::Connect_Click()
     } catch (const Failure& failure) {
         reportConnectFailure(failure);
     }
+    // A failed reopen leaves the pages as they were, but the port list is free again.
+    link.pages().update();
 }
 
 void Connection::reportConnectFailure(const Failure& failure)
@@ -209,8 +214,7 @@ void Connection::closeWithGoodbye()
 void Connection::startHandshake()
 {
     Form1& f = link.form();
-    for (QFrame* page : f.pages())
-        page->setEnabled(true);
+    link.pages().setConnectionOpened(true);
     f.Ausgabe->replaceAndRedraw(QStringLiteral("initialising...\r\n"));
     f.ReplyMode = ReplyModes::HandshakeAndReadBack;
     link.send(QStringLiteral("ONLINE"));
@@ -220,8 +224,7 @@ void Connection::startHandshake()
 void Connection::showClosed()
 {
     Form1& f = link.form();
-    for (QFrame* page : f.pages())
-        page->setEnabled(false);
+    link.pages().setConnectionOpened(false);
     f.Connect->setText(connectCaption);
     f.ReplyMode = ReplyModes::EchoOnly;
     f.ConnectCountdown = 0;
@@ -286,6 +289,7 @@ void Connection::Timer1_Timer()
             retry();
     }
     f.Zeit->setText(link.platform().clock.now().toString(QStringLiteral("dd.MM.yyyy HH:mm")));
+    link.exchange().tick();
 }
 
 void Connection::retry()
@@ -298,8 +302,18 @@ void Connection::retry()
         reportAndRelease(failure.description);
         return;
     }
+    // A read-out or load started before the device answered cannot go on
+    // over a new hand-shake: it ends now and is told now, in the box of a
+    // failed reopen or in one of its own.
+    const QString cutShort = link.exchange().cutShort();
+    if (!cutShort.isEmpty())
+        cutShortReport = cutShort + QStringLiteral("\n\nThe device had not answered the connection yet, so the "
+                                                   "connection was started again. Wait until Connect reads "
+                                                   "\"Connected\" before you start a read-out or a load.");
     link.platform().clock.pause(RetryPauseMs);
     Connect_Click();
+    if (!cutShortReport.isEmpty())
+        showFailure({});
 }
 
 void Connection::deviceLost(const Failure& failure)

@@ -6,9 +6,10 @@
 #include "platform/platform.h"
 
 DeviceLink::DeviceLink(Form1& form, Platform& platform)
-    : formRef(form), platformRef(platform), dispatch(form, platform), running(form, platform.port)
+    : formRef(form), platformRef(platform), dispatch(form, platform), gate(form, platform.port),
+      running(gate, platform.port)
 {
-    platform.port.setReceiveHandler([this] { dispatch.MSComm1_OnComm(); });
+    platform.port.setReceiveHandler(reporting([this] { dispatch.MSComm1_OnComm(); }));
 }
 
 void DeviceLink::send(const QString& text) const
@@ -19,6 +20,11 @@ void DeviceLink::send(const QString& text) const
 void DeviceLink::clearOutput() const
 {
     formRef.Ausgabe->clearAndRedraw();
+}
+
+std::function<void()> DeviceLink::reporting(std::function<void()> handler) const
+{
+    return [&dialogs = platformRef.dialogs, handler = std::move(handler)] { reportingFailures(dialogs, handler); };
 }
 
 void DeviceLink::showFailure(const Failure& failure) const

@@ -1,30 +1,34 @@
 #include "link/running_exchange.h"
 
-#include "form/form1.h"
+#include "link/page_gate.h"
 #include "platform/serial_port.h"
 
-RunningExchange::RunningExchange(Form1& form, SerialPort& port)
-    : form(form), port(port)
+RunningExchange::RunningExchange(PageGate& pages, SerialPort& port)
+    : pages(pages), port(port)
 {
 }
 
-void RunningExchange::begin(Progress newProgress)
+void RunningExchange::begin(Progress newProgress, Stalled onStall)
 {
     progress = std::move(newProgress);
+    stalled = std::move(onStall);
+    quietTicks = 0;
+    startedOnOpenPort = port.isOpen();
     ended = false;
     untold.clear();
-    enablePages(false);
+    pages.setExchangeRunning(true);
 }
 
 void RunningExchange::finish()
 {
     if (!isRunning())
         return;
-    if (port.isOpen())
-        enablePages(true);
-    else
+    // Only a port that was open when the exchange began and closed itself
+    // since has a loss still to be reported; an exchange that never reached
+    // the device has nothing to add to a later end of the connection.
+    if (startedOnOpenPort && !port.isOpen())
         untold = progress();
-    progress = {};
+    stop();
 }
 
 bool RunningExchange::connectionEnded() const
@@ -32,21 +36,32 @@ bool RunningExchange::connectionEnded() const
     return ended || !port.isOpen();
 }
 
+void RunningExchange::tick()
+{
+    if (!isRunning() || !stalled)
+        return;
+    if (++quietTicks >= StallTicks) {
+        const Stalled report = stalled;
+        report();
+    }
+}
+
 QString RunningExchange::cutShort()
 {
     QString told;
     if (isRunning()) {
         told = progress();
-        progress = {};
         ended = true;
+        stop();
     } else {
         told.swap(untold);
     }
     return told;
 }
 
-void RunningExchange::enablePages(bool enabled)
+void RunningExchange::stop()
 {
-    for (QFrame* page : form.pages())
-        page->setEnabled(enabled);
+    progress = {};
+    stalled = {};
+    pages.setExchangeRunning(false);
 }

@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-struct Form1;
+class PageGate;
 class SerialPort;
 
 // The record read-out and the custom-code load hold the device for many
@@ -15,16 +15,27 @@ class RunningExchange {
 public:
     // How far the exchange has got, in a sentence for the user.
     using Progress = std::function<QString()>;
+    // The device has sent nothing the exchange waits for during StallTicks.
+    using Stalled = std::function<void()>;
 
-    RunningExchange(Form1& form, SerialPort& port);
+    // Ticks of the window's 500 ms timer: a device that sends nothing for
+    // 5 seconds in the middle of an exchange is not going to send more.
+    static constexpr int StallTicks = 10;
 
-    void begin(Progress progress);
-    // The exchange ended by its own rules. Without a port (the device went
-    // away), how far it got is kept for the report of the loss.
+    RunningExchange(PageGate& pages, SerialPort& port);
+
+    void begin(Progress progress, Stalled stalled = {});
+    // The exchange ended by its own rules. When the device went away under
+    // it, how far it got is kept for the report of the loss.
     void finish();
     bool isRunning() const { return static_cast<bool>(progress); }
     // The connection has ended under the exchange: its waits stop at once.
     bool connectionEnded() const;
+
+    // The device sent what the exchange waits for: the stall count starts again.
+    void heardFromDevice() { quietTicks = 0; }
+    // Every tick of the window's timer.
+    void tick();
 
     // The connection has ended: the running exchange is cut short. Returns
     // how far it, or one that the loss of the device ended, got; empty when
@@ -32,11 +43,14 @@ public:
     QString cutShort();
 
 private:
-    void enablePages(bool enabled);
+    void stop();
 
-    Form1& form;
+    PageGate& pages;
     SerialPort& port;
     Progress progress;
+    Stalled stalled;
+    int quietTicks = 0;
+    bool startedOnOpenPort = false;
     bool ended = false;
     QString untold;
 };

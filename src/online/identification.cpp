@@ -14,8 +14,8 @@ const QString scanCommand = QStringLiteral("SCAN");
 Identification::Identification(DeviceLink& link)
     : link(link), form(link.form())
 {
-    QObject::connect(form.ReadId, &QAbstractButton::clicked, [this] { ReadId_Click(); });
-    QObject::connect(form.Scan, &QAbstractButton::clicked, [this] { Scan_Click(); });
+    QObject::connect(form.ReadId, &QAbstractButton::clicked, link.reporting([this] { ReadId_Click(); }));
+    QObject::connect(form.Scan, &QAbstractButton::clicked, link.reporting([this] { Scan_Click(); }));
     link.replies().registerHandler(ReplyModes::Identifier,
                                    [this](const QString& line) { showIdentifier(line); });
 }

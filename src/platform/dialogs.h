@@ -7,6 +7,8 @@ class QDialog;
 enum class MessageIcon { None, Information, Exclamation, Critical, Question };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
+// Whether the save dialog asks before the chosen file is replaced.
+enum class Replacing { Silently, AfterAsking };
 
 // The title that message boxes without a title of their own bear.
 inline const QString applicationTitle = QStringLiteral("Tagorix Tool");
@@ -28,7 +30,7 @@ public:
     // separated by "|", e.g. "CSV files (*.csv)|*.csv|All files|*.*".
     // Cancel throws the dialog-cancelled failure (32755).
     virtual QString chooseFileToOpen(const QString& title, const QString& filter) = 0;
-    virtual QString chooseFileToSave(const QString& title, const QString& filter) = 0;
+    virtual QString chooseFileToSave(const QString& title, const QString& filter, Replacing replacing) = 0;
     // Shows a dialog of the program's own modally; its result code.
     virtual int runModal(QDialog& dialog) = 0;
 

@@ -27,15 +27,16 @@ QString toQtFileFilter(const QString& filter)
 
 namespace {
 
-QString chooseFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString& title, const QString& filter)
+QString chooseFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString& title, const QString& filter,
+                   Replacing replacing = Replacing::Silently)
 {
     QFileDialog dialog(parent, title);
     dialog.setAcceptMode(mode);
     // The open dialog does not insist on an existing file; the load reports a missing one.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(toQtFileFilter(filter));
-    // No overwrite question: the read-out replaces an existing file by design.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    // The read-out replaces an existing file by design, without a question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, replacing == Replacing::Silently);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         throw dialogCancelled();
     return dialog.selectedFiles().constFirst();
@@ -48,9 +49,9 @@ QString QtDialogs::chooseFileToOpen(const QString& title, const QString& filter)
     return chooseFile(parent, QFileDialog::AcceptOpen, title, filter);
 }
 
-QString QtDialogs::chooseFileToSave(const QString& title, const QString& filter)
+QString QtDialogs::chooseFileToSave(const QString& title, const QString& filter, Replacing replacing)
 {
-    return chooseFile(parent, QFileDialog::AcceptSave, title, filter);
+    return chooseFile(parent, QFileDialog::AcceptSave, title, filter, replacing);
 }
 
 int QtDialogs::runModal(QDialog& dialog)

@@ -12,7 +12,7 @@ public:
     void setParentWindow(QWidget* window) { parent = window; }
 
     QString chooseFileToOpen(const QString& title, const QString& filter) override;
-    QString chooseFileToSave(const QString& title, const QString& filter) override;
+    QString chooseFileToSave(const QString& title, const QString& filter, Replacing replacing) override;
     int runModal(QDialog& dialog) override;
 
 protected:

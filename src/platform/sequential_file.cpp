@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <cerrno>
 #include <unistd.h>
@@ -42,25 +43,55 @@ int writeAll(int descriptor, const QByteArray& bytes)
 
 void SequentialFile::openForWriting(const QString& path)
 {
-    close();
-    refuseAllButRegularFiles(path);
-    file.setFileName(path);
     // Unbuffered: writeLine writes to the descriptor itself.
-    if (path.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        throwOpenFailure(path, true);
+    openWithMode(path, QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
+}
+
+void SequentialFile::openForWritingKeepingContents(const QString& path)
+{
+    openWithMode(path, QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
+}
+
+void SequentialFile::discardContents()
+{
+    if (!file.isOpen() || !file.isWritable())
+        throw Failure(FailureNumber::BadFileName, QStringLiteral("Bad file name or number"));
+    if (!file.resize(0))
+        throw Failure(FailureNumber::FileAccessError,
+                      QStringLiteral("Path/File access error: %1 (%2)").arg(file.fileName(), file.errorString()));
 }
 
 void SequentialFile::openForReading(const QString& path)
 {
+    openWithMode(path, QIODevice::ReadOnly);
+}
+
+void SequentialFile::openWithMode(const QString& path, QIODevice::OpenMode mode)
+{
     close();
     refuseAllButRegularFiles(path);
     file.setFileName(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
-        throwOpenFailure(path, false);
+    if (path.isEmpty() || !file.open(mode))
+        throwOpenFailure(file, mode.testFlag(QIODevice::WriteOnly));
 }
 
-void SequentialFile::throwOpenFailure(const QString& path, bool forWriting) const
+void SequentialFile::writeWhole(const QString& path, const QByteArray& bytes)
 {
+    refuseAllButRegularFiles(path);
+    // Written beside the file and put in its place only when complete; a
+    // file not committed is removed. Unbuffered, so that a failed write is
+    // seen here: commit() can miss a failure of the flush it does itself.
+    QSaveFile whole(path);
+    if (path.isEmpty() || !whole.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throwOpenFailure(whole, true);
+    if (whole.write(bytes) != bytes.size() || !whole.commit())
+        throw Failure(FailureNumber::DiskFull,
+                      QStringLiteral("Cannot write to %1: %2").arg(path, whole.errorString()));
+}
+
+void SequentialFile::throwOpenFailure(const QFileDevice& file, bool forWriting)
+{
+    const QString path = file.fileName();
     if (path.isEmpty())
         throw Failure(FailureNumber::BadFileName, QStringLiteral("Bad file name: no file name given"));
     const QFileInfo info(path);

@@ -11,6 +11,12 @@ public:
     // Creates or replaces the file. Throws a failure that names the path,
     // also for anything that is there but is not a regular file.
     void openForWriting(const QString& path);
+    // Opens the file for writing as openForWriting does, but leaves what it
+    // holds until discardContents(): the path is checked (and a missing file
+    // created) before it is known whether anything will replace the contents.
+    void openForWritingKeepingContents(const QString& path);
+    // Empties the file that is open for writing.
+    void discardContents();
     // Throws a failure that names the path, as openForWriting does.
     void openForReading(const QString& path);
     // Closing when nothing is open is harmless.
@@ -24,6 +30,10 @@ public:
     // Writes the bytes as they are, all or nothing, like writeLine.
     void write(const QByteArray& bytes);
 
+    // Makes the bytes the whole file at once: a file that cannot be written
+    // completely keeps what it held, and no empty file is left behind.
+    static void writeWhole(const QString& path, const QByteArray& bytes);
+
     bool atEnd() const;
     // The next line without its end. A line ends at CR LF, at a lone CR or
     // at a lone LF; the last line needs no end. A read error throws a
@@ -31,6 +41,7 @@ public:
     QByteArray readLine();
 
 private:
-    [[noreturn]] void throwOpenFailure(const QString& path, bool forWriting) const;
+    void openWithMode(const QString& path, QIODevice::OpenMode mode);
+    [[noreturn]] static void throwOpenFailure(const QFileDevice& file, bool forWriting);
     QFile file;
 };

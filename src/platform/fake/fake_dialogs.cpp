@@ -6,17 +6,17 @@
 
 QString FakeDialogs::chooseFileToOpen(const QString& title, const QString& filter)
 {
-    return choose(false, title, filter);
+    return choose({false, title, filter});
 }
 
-QString FakeDialogs::chooseFileToSave(const QString& title, const QString& filter)
+QString FakeDialogs::chooseFileToSave(const QString& title, const QString& filter, Replacing replacing)
 {
-    return choose(true, title, filter);
+    return choose({true, title, filter, replacing});
 }
 
-QString FakeDialogs::choose(bool save, const QString& title, const QString& filter)
+QString FakeDialogs::choose(FileRequest request)
 {
-    fileRequests << FileRequest{save, title, filter};
+    fileRequests << std::move(request);
     std::optional<QString> choice;
     if (!chosenFiles.empty()) {
         choice = chosenFiles.front();

@@ -22,6 +22,7 @@ public:
         bool save;
         QString title;
         QString filter;
+        Replacing replacing = Replacing::Silently;
     };
 
     QList<Shown> shown;
@@ -38,7 +39,7 @@ public:
     std::function<void(QDialog&)> inDialog;
 
     QString chooseFileToOpen(const QString& title, const QString& filter) override;
-    QString chooseFileToSave(const QString& title, const QString& filter) override;
+    QString chooseFileToSave(const QString& title, const QString& filter, Replacing replacing) override;
     int runModal(QDialog& dialog) override;
 
     QStringList texts() const;
@@ -48,5 +49,5 @@ protected:
                               MessageButtons buttons) override;
 
 private:
-    QString choose(bool save, const QString& title, const QString& filter);
+    QString choose(FileRequest request);
 };

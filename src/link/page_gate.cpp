@@ -1,0 +1,29 @@
+#include "link/page_gate.h"
+
+#include "form/form1.h"
+#include "platform/serial_port.h"
+
+PageGate::PageGate(Form1& form, const SerialPort& port)
+    : form(form), port(port)
+{
+}
+
+void PageGate::setConnectionOpened(bool opened)
+{
+    connectionOpened = opened;
+    update();
+}
+
+void PageGate::setExchangeRunning(bool running)
+{
+    exchangeRunning = running;
+    update();
+}
+
+void PageGate::update()
+{
+    const bool pagesUsable = (port.isOpen() || connectionOpened) && !exchangeRunning;
+    for (QFrame* page : form.pages())
+        page->setEnabled(pagesUsable);
+    form.Port->setEnabled(!port.isOpen());
+}
