@@ -12,7 +12,7 @@ cutter_runs=${1:-1500000}
 window_runs=${2:-250000}
 max_seconds=${FUZZ_MAX_SECONDS:-300}
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-      -DTAGORIX_FUZZ=ON -DTAGORIX_TESTS=OFF -DTAGORIX_BENCH=OFF > build-fuzz.configure.log 2>&1 \
+      -DTAGORIX_FUZZ=ON -DTAGORIX_TESTS=OFF -DTAGORIX_BENCH=OFF -DTAGORIX_FRESH_BUILD=ON > build-fuzz.configure.log 2>&1 \
   || { cat build-fuzz.configure.log; exit 1; }
 ninja -C build-fuzz -j2 fuzz_line_cutter fuzz_receive_path
 # ASan's allocator keeps freed memory, so resident size climbs over a long

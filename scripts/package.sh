@@ -14,7 +14,7 @@ build=${TAGORIX_PACKAGE_BUILD:-$root/build-package}
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cxxflags=$(dpkg-buildflags --get CXXFLAGS | sed -E 's/(^| )-g( |$)/ /')
 cxxflags="$cxxflags $(dpkg-buildflags --get CPPFLAGS)"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAGORIX_TESTS=OFF -DTAGORIX_BENCH=OFF \
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAGORIX_TESTS=OFF -DTAGORIX_BENCH=OFF -DTAGORIX_FRESH_BUILD=ON \
       -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" \
       >"$build.configure.log" 2>&1 || { cat "$build.configure.log" >&2; exit 1; }
 ninja -C "$build" -j2 tagorix-tool tagorix-sim tagorix-install-files >&2

@@ -65,6 +65,10 @@ private slots:
         QTest::newRow("no value") << QStringList{"--port"} << 2 << noPort << error + "Missing value";
         QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << noPort << error + "Unknown option";
         QTest::newRow("argument") << QStringList{"COM3"} << 2 << noPort << error + "unexpected argument";
+        QTest::newRow("Qt's options") << QStringList{"-style", "fusion", "--port", "3", "-session=1a2b", "-reverse"}
+                                      << carriesOn << 2 << "";
+        QTest::newRow("Qt's option, then ours wrong") << QStringList{"--style", "fusion", "-bogus"} << 2 << noPort
+                                                      << error + "Unknown options: b, o, g, u, s";
         QTest::newRow("help") << QStringList{"-h"} << 0 << noPort << "Usage: tagorix-tool [options]\n";
         QTest::newRow("version") << QStringList{"--version"} << 0 << noPort << "tagorix-tool " + programVersion() + "\n";
     }

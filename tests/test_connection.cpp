@@ -24,16 +24,6 @@ bool allPagesEnabled(Form1& f, bool enabled)
     return true;
 }
 
-// Presses Connect with COM1 refusing to open; the one box's text.
-QString refusedConnectText(WindowHarness& h, const QString& reason)
-{
-    h.fakes.port.refuseOpen(1, Failure(FailureNumber::PortOpenFailed, reason));
-    pressConnect(h);
-    if (h.fakes.dialogs.shown.size() != 1 || !h.fakes.dialogs.shown.constFirst().text.startsWith(reason))
-        return QStringLiteral("not one box that starts with the port's description");
-    return h.fakes.dialogs.shown.constFirst().text;
-}
-
 int timesSent(const WindowHarness& h, const QByteArray& line)
 {
     return static_cast<int>(h.sent().count(line));
@@ -221,18 +211,48 @@ private slots:
         QCOMPARE(h.fakes.dialogs.shown.size(), 0);
     }
 
-    void aRefusedPortShowsOneBoxAndPopsTheToggleUp()
+    // Each way in which pressing Connect fails: one box, with the port's own
+    // description and the advice for its cause, and the toggle pops up.
+    void aConnectThatFailsShowsOneBoxAndPopsTheToggleUp_data()
     {
+        QTest::addColumn<int>("portIndex");
+        QTest::addColumn<QString>("refusal"); // the port's description; none: no port chosen
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("advice");
+        QTest::addColumn<QStringList>("dialogsRun");
+        QTest::newRow("in use") << 0 << "COM1 (/dev/ttyS0): Permission error while locking the device"
+                                << "COM1 (/dev/ttyS0): Permission error while locking the device\n\n"
+                                << "Another program is using this port: it is in use by ModemManager (pid 812)."
+                                << QStringList{};
+        QTest::newRow("missing device") << 2 << "COM3 (/dev/ttyS2): No such file or directory"
+                                        << "COM3 (/dev/ttyS2): No such file or directory\n\n"
+                                        << "No device is attached under this port's name."
+                                        << QStringList{"Device for COM3"};
+        QTest::newRow("no port chosen") << -1 << "" << "Type mismatch" << "Choose a port" << QStringList{};
+    }
+    void aConnectThatFailsShowsOneBoxAndPopsTheToggleUp()
+    {
+        QFETCH(int, portIndex);
+        QFETCH(QString, refusal);
+        QFETCH(QString, start);
+        QFETCH(QString, advice);
+        QFETCH(QStringList, dialogsRun);
         WindowHarness h;
         h.fakes.devices.holders.insert(devicePathForPort(1, h.fakes.settings), {{812, QStringLiteral("ModemManager")}});
-        const QString text =
-            refusedConnectText(h, QStringLiteral("COM1 (/dev/ttyS0): Permission error while locking the device"));
-        QVERIFY2(text.contains(QStringLiteral("Another program is using this port: it is in use by ModemManager "
-                                              "(pid 812).")),
-                 qPrintable(text));
+        h.form().Port->setCurrentIndex(portIndex);
+        if (!refusal.isEmpty())
+            h.fakes.port.refuseOpen(portIndex + 1, Failure(FailureNumber::PortOpenFailed, refusal));
+        QStringList dialogs;
+        h.fakes.dialogs.inDialog = [&](QDialog& dialog) { dialogs << dialog.windowTitle(); };
+        pressConnect(h);
+
+        QCOMPARE(h.fakes.dialogs.shown.size(), 1);
         const auto& box = h.fakes.dialogs.shown.constFirst();
+        QVERIFY2(box.text.startsWith(start) && box.text.contains(advice), qPrintable(box.text));
         QCOMPARE(box.title, QStringLiteral("Tagorix Tool"));
-        QCOMPARE(box.buttons, MessageButtons::Ok);
+        // The missing device's box asks whether to assign one.
+        QCOMPARE(box.buttons, dialogsRun.isEmpty() ? MessageButtons::Ok : MessageButtons::YesNo);
+        QCOMPARE(dialogs, dialogsRun);
         QVERIFY(!h.form().Connect->isChecked());
         QVERIFY(!h.form().IgnoreConnectClick);
         QCOMPARE(h.fakes.port.written, QByteArray());
@@ -250,38 +270,6 @@ private slots:
         QCOMPARE(h.fakes.dialogs.shown.size(), 2);
     }
 
-    void aMissingDeviceOffersTheDeviceAssignmentForItsPort()
-    {
-        WindowHarness h;
-        h.form().Port->setCurrentIndex(2);
-        h.fakes.port.refuseOpen(3, Failure(FailureNumber::PortOpenFailed,
-                                           QStringLiteral("COM3 (/dev/ttyS2): No such file or directory")));
-        QStringList dialogsRun;
-        h.fakes.dialogs.inDialog = [&](QDialog& dialog) { dialogsRun << dialog.windowTitle(); };
-        pressConnect(h);
-
-        QCOMPARE(h.fakes.dialogs.shown.size(), 1);
-        const auto& box = h.fakes.dialogs.shown.constFirst();
-        QVERIFY2(box.text.startsWith(QStringLiteral("COM3 (/dev/ttyS2): No such file or directory\n\nNo device is "
-                                                    "attached under this port's name.")),
-                 qPrintable(box.text));
-        QCOMPARE(box.buttons, MessageButtons::YesNo);
-        QCOMPARE(dialogsRun, QStringList{QStringLiteral("Device for COM3")});
-        QVERIFY(!h.form().Connect->isChecked());
-    }
-
-    void permissionDeniedTellsWhichGroupTheUserNeeds()
-    {
-        WindowHarness h;
-        const QString text = refusedConnectText(h, QStringLiteral("COM1 (/dev/ttyS0): Permission denied"));
-        QVERIFY2(!text.startsWith(QStringLiteral("not one box")), qPrintable(text));
-#ifdef Q_OS_LINUX
-        QVERIFY(text.contains(QStringLiteral("group that owns the device")));
-        QVERIFY(text.contains(QStringLiteral("dialout")));
-        QVERIFY(text.contains(QStringLiteral("log in again")));
-#endif
-    }
-
     void portFailureTextsAdviseByCause_data()
     {
         QTest::addColumn<QString>("description");
@@ -296,6 +284,10 @@ private slots:
                                            << QStringLiteral("not a serial port");
         QTest::newRow("unknown cause") << QStringLiteral("COM3: something odd") << QString();
 #ifdef Q_OS_LINUX
+        QTest::newRow("no permission") << QStringLiteral("COM1 (/dev/ttyS0): Permission denied")
+                                       << QStringLiteral("Add it to the group that owns the device (dialout on "
+                                                         "Debian, for example: sudo usermod -aG dialout $USER), then "
+                                                         "log out and log in again");
         QTest::newRow("the settings file in use") << QStringLiteral("COM12 (/dev/ttyS11): No such file or directory")
                                                   << QStringLiteral("settings file /in/use/Tagorix.conf,");
 #endif
@@ -311,19 +303,6 @@ private slots:
             QCOMPARE(text, description);
         else
             QVERIFY2(text.contains(advice), qPrintable(text));
-    }
-
-    void noPortChosenIsAFailureToo()
-    {
-        WindowHarness h({{QStringLiteral("Config/Port"), QStringLiteral("-1")}});
-        QCOMPARE(h.form().Port->currentIndex(), -1);
-        pressConnect(h);
-
-        QCOMPARE(h.fakes.port.openCount(), 0);
-        QCOMPARE(h.fakes.dialogs.shown.size(), 1);
-        QVERIFY(h.fakes.dialogs.shown.constFirst().text.startsWith(QStringLiteral("Type mismatch")));
-        QVERIFY(h.fakes.dialogs.shown.constFirst().text.contains(QStringLiteral("Choose a port")));
-        QVERIFY(!h.form().Connect->isChecked());
     }
 
     void aFailedReconnectLeavesThePagesUsableAndStopsRetrying()

@@ -332,18 +332,23 @@ void TestCustomCodes::readoutPressedDuringALoadStartsNothing()
 
 void TestCustomCodes::endOfTheConnectionEndsTheLoadAtOnce_data()
 {
-    QTest::addColumn<bool>("closeWindow");
+    QTest::addColumn<QString>("end");
     QTest::addColumn<QStringList>("messages");
-    QTest::newRow("Connect released")
-        << false << QStringList{"The load of custom codes was cut short: the device had acknowledged 2 lines."};
+    QTest::addColumn<bool>("openAfter");
+    const QStringList cutShort{"The load of custom codes was cut short: the device had acknowledged 2 lines."};
+    QTest::newRow("Connect released") << "release" << cutShort << false;
+    // Both clicks are handled in the same wait: the new connection is no
+    // place for the rest of the old load.
+    QTest::newRow("Connect released and pressed again") << "release and press" << cutShort << true;
     // The program ends now: nothing more to tell.
-    QTest::newRow("window closed") << true << QStringList{};
+    QTest::newRow("window closed") << "close" << QStringList{} << false;
 }
 
 void TestCustomCodes::endOfTheConnectionEndsTheLoadAtOnce()
 {
-    QFETCH(bool, closeWindow);
+    QFETCH(QString, end);
     QFETCH(QStringList, messages);
+    QFETCH(bool, openAfter);
     ExchangePage page;
     // The toggle pressed, as after connecting.
     page.form().IgnoreConnectClick = true;
@@ -355,9 +360,12 @@ void TestCustomCodes::endOfTheConnectionEndsTheLoadAtOnce()
         if (!due || endedAt >= 0)
             return false;
         endedAt = page.h.fakes.clock.elapsedMs();
-        if (closeWindow)
+        if (end == "close") {
             page.h.window->close();
-        else
+            return true;
+        }
+        page.click(page.form().Connect);
+        if (end == "release and press")
             page.click(page.form().Connect);
         return true;
     });
@@ -373,10 +381,10 @@ void TestCustomCodes::endOfTheConnectionEndsTheLoadAtOnce()
     load(page, "1\r\n2\r\n3\r\n4\r\n");
 
     QVERIFY(endedAt >= 0);
-    QCOMPARE(page.h.fakes.clock.elapsedMs(), endedAt);
     QCOMPARE(sentData, puts({"1", "2", "3"}));
+    QCOMPARE(page.h.fakes.clock.elapsedMs(), endedAt);
     QCOMPARE(page.messages(), messages);
-    QVERIFY(!page.h.fakes.port.isOpen());
+    QCOMPARE(page.h.fakes.port.isOpen(), openAfter);
 }
 
 void TestCustomCodes::eraseAsksFirst()

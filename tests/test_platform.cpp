@@ -152,9 +152,10 @@ private slots:
 
     void settingsKeepLeadingBlanksAndEmptyTexts()
     {
-        // Each test program runs with its own XDG_CONFIG_HOME.
+        // Each test program has per-user folders of its own (support/private_settings.cpp).
         const QString expected = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
                                  + "/Tagorix/Tagorix.conf";
+        QVERIFY2(expected.startsWith(QDir::tempPath() + "/tagorix-test-"), qPrintable(expected));
         {
             QtSettingsStore store;
             store.save("Config", "Port", " 0");

@@ -3,9 +3,13 @@
 #include "ports/port_assignment_dialog.h"
 #include "support/window_harness.h"
 
+#include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -40,6 +44,12 @@ Widget* part(const QDialog& dialog, const char* name)
     return widget;
 }
 
+// What the port opens now, in full (the label shows what fits).
+QString opensNow(const QDialog& dialog)
+{
+    return part<QLabel>(dialog, "opensNow")->accessibleName();
+}
+
 } // namespace
 
 class PortAssignmentTest : public QObject {
@@ -60,7 +70,7 @@ private slots:
         // By default COM3 opens /dev/ttyS2; no stable name, no USB ids.
         QCOMPARE(rowTexts(table, 1), (QStringList{QStringLiteral("/dev/ttyS2"), QStringLiteral("COM3"), {},
                                                   QStringLiteral("16550A"), {}, {}, {}}));
-        QVERIFY(part<QLabel>(dialog, "opensNow")->text().startsWith(QStringLiteral("COM3 opens the default /dev/ttyS2")));
+        QVERIFY(opensNow(dialog).startsWith(QStringLiteral("COM3 opens the default /dev/ttyS2")));
     }
 
     void assigningStoresTheStableName()
@@ -68,8 +78,9 @@ private slots:
         FakePlatform fakes;
         fakes.devices.devices = {builtInPort(), usbAdapter()};
         PortAssignmentDialog dialog(fakes.platform, 3);
+        dialog.show();
         auto* table = part<QTableWidget>(dialog, "devices");
-        table->selectRow(1);
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(1, 0)).center());
         QCOMPARE(part<QLineEdit>(dialog, "path")->text(), adapterById);
         QTest::mouseClick(part<QPushButton>(dialog, "assign"), Qt::LeftButton);
         QCOMPARE(fakes.settings.values.value(QStringLiteral("Ports/COM3")), adapterById);
@@ -83,13 +94,101 @@ private slots:
         QCOMPARE(fakes.settings.values.value(QStringLiteral("Ports/COM3")), adapterById);
     }
 
+    // By keyboard alone: moving in the table takes nothing, Space takes the
+    // row, Tab leaves the table, Return in Path assigns what is typed there,
+    // and Tab goes round every button, Close included.
+    void theKeyboardChoosesAssignsAndReachesEveryButton()
+    {
+        FakePlatform fakes;
+        fakes.devices.devices = {builtInPort(), usbAdapter()};
+        PortAssignmentDialog dialog(fakes.platform, 3);
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto* table = part<QTableWidget>(dialog, "devices");
+        auto* path = part<QLineEdit>(dialog, "path");
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_Down);
+        QTest::keyClick(table, Qt::Key_Down);
+        QVERIFY(path->text().isEmpty());
+        QTest::keyClick(table, Qt::Key_Space);
+        QCOMPARE(path->text(), adapterById);
+
+        QTest::keyClick(table, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), path);
+        path->clear();
+        QTest::keyClicks(path, QStringLiteral("/dev/rfcomm7"));
+        QTest::keyClick(path, Qt::Key_Return);
+        QCOMPARE(fakes.settings.values.value(QStringLiteral("Ports/COM3")), QStringLiteral("/dev/rfcomm7"));
+        QVERIFY(table->selectedItems().isEmpty());
+
+        QStringList stops;
+        while (stops.size() < 8 && !stops.contains(QStringLiteral("devices"))) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            stops << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(stops, (QStringList{"browse", "assign", "useDefault", "close", "devices"}));
+    }
+
+    // Refused with the reason: what can never be a serial port. Accepted:
+    // a device, and a path that may appear when the device is plugged in.
+    void pathsThatCanNeverBeASerialPortAreRefused_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder") << "/dev" << "/dev is a folder, not a serial port.";
+        QTest::newRow("regular file") << "FILE" << "FILE is not a device, so it cannot be a serial port.";
+        QTest::newRow("/dev/null") << "/dev/null" << "/dev/null is a memory device, not a serial port.";
+        QTest::newRow("terminal device") << "/dev/tty" << "";
+        QTest::newRow("not plugged in") << "/dev/serial/by-id/usb-Gone-if00-port0" << "";
+    }
+    void pathsThatCanNeverBeASerialPortAreRefused()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, reason);
+        const QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("ports.txt"));
+        QFile(file).open(QIODevice::WriteOnly);
+        path.replace(QStringLiteral("FILE"), file);
+        reason.replace(QStringLiteral("FILE"), file);
+
+        FakePlatform fakes;
+        PortAssignmentDialog dialog(fakes.platform, 3);
+        part<QLineEdit>(dialog, "path")->setText(path);
+        QTest::mouseClick(part<QPushButton>(dialog, "assign"), Qt::LeftButton);
+        QCOMPARE(fakes.dialogs.texts(), reason.isEmpty() ? QStringList() : QStringList{reason});
+        QCOMPARE(fakes.settings.values.value(QStringLiteral("Ports/COM3")), reason.isEmpty() ? path : QString());
+    }
+
+    void settingsThatCannotBeSavedAreShownAndTheDialogGoesOn()
+    {
+        FakePlatform fakes;
+        fakes.settings.refuseSaving = true;
+        PortAssignmentDialog dialog(fakes.platform, 3);
+        part<QLineEdit>(dialog, "path")->setText(QStringLiteral("/dev/rfcomm0"));
+        QTest::mouseClick(part<QPushButton>(dialog, "assign"), Qt::LeftButton);
+        QCOMPARE(fakes.dialogs.texts(), QStringList{QStringLiteral("The settings could not be saved.")});
+    }
+
+    void aLongPathNeverMakesTheDialogWiderThanTheScreen()
+    {
+        FakePlatform fakes;
+        const QString path = QStringLiteral("/dev/serial/by-id/") + QString(5000, u'x');
+        fakes.settings.values.insert(QStringLiteral("Ports/COM3"), path);
+        PortAssignmentDialog dialog(fakes.platform, 3);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(dialog.frameGeometry().width() <= dialog.screen()->availableGeometry().width());
+        QVERIFY(opensNow(dialog).contains(path));
+    }
+
     void useDefaultRemovesTheEntry()
     {
         FakePlatform fakes;
         fakes.settings.values.insert(QStringLiteral("Ports/COM3"), QStringLiteral("/dev/rfcomm0"));
         PortAssignmentDialog dialog(fakes.platform, 3);
         auto* useDefault = part<QPushButton>(dialog, "useDefault");
-        QVERIFY(part<QLabel>(dialog, "opensNow")->text().startsWith(QStringLiteral("COM3 opens /dev/rfcomm0")));
+        QVERIFY(opensNow(dialog).startsWith(QStringLiteral("COM3 opens /dev/rfcomm0")));
         QTest::mouseClick(useDefault, Qt::LeftButton);
         QVERIFY(!fakes.settings.values.contains(QStringLiteral("Ports/COM3")));
         QVERIFY(!useDefault->isEnabled());
@@ -114,6 +213,9 @@ private slots:
         Form1& f = h.form();
         QVERIFY(f.Port->itemData(4, Qt::ToolTipRole).toString().startsWith(QStringLiteral("Opens /dev/ttyS4")));
         f.Port->setCurrentIndex(4);
+        // What a screen reader hears when the arrow keys change the port.
+        QCOMPARE(f.Port->view()->currentIndex().row(), 4);
+        QVERIFY(f.Port->accessibleDescription().startsWith(QStringLiteral("COM5, opens /dev/ttyS4")));
         QStringList titles;
         h.fakes.dialogs.inDialog = [&titles](QDialog& dialog) {
             titles << dialog.windowTitle();

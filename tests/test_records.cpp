@@ -59,6 +59,7 @@ private slots:
     void failedGetKeepsTheTransferOpen();
     void newReadoutStartsOverWithAFreshFile();
     void aSecondClickDuringTheCountWaitStartsNothing();
+    void aCountWaitOutlivedByItsConnectionSendsNothingOnTheNext();
     void aReadoutTheDeviceLeavesUnfinishedGivesTheWindowBack_data();
     void aReadoutTheDeviceLeavesUnfinishedGivesTheWindowBack();
 
@@ -339,6 +340,35 @@ void TestRecords::aSecondClickDuringTheCountWaitStartsNothing()
     QCOMPARE(page.sent(), (QList<QByteArray>{"STA", "GET"}));
     QCOMPARE(page.fileBytes("records.csv"), QByteArray("1;a\r\n2;b\r\n3;c\r\n"));
     QCOMPARE(page.messages(), QStringList{"Transfer of records finished."});
+}
+
+void TestRecords::aCountWaitOutlivedByItsConnectionSendsNothingOnTheNext()
+{
+    ExchangePage page;
+    // The toggle pressed, as after connecting.
+    page.form().IgnoreConnectClick = true;
+    page.form().Connect->setChecked(true);
+    holdRecords(page, {"1|a", "2|b", "3|c"});
+    page.writeFile(QStringLiteral("records.csv"), "0;kept\r\n");
+    // The count has come; Connect is released and pressed again before the
+    // wait for it looks again.
+    bool reconnected = false;
+    page.h.fakes.clock.addEventSource([&] {
+        if (reconnected || page.form().OutStatistik->text().isEmpty())
+            return false;
+        reconnected = true;
+        page.click(page.form().Connect);
+        page.click(page.form().Connect);
+        return true;
+    });
+    startReadout(page);
+    page.h.fakes.clock.runFor(100);
+
+    QVERIFY(reconnected);
+    QCOMPARE(page.sent(), (QList<QByteArray>{"STA", "DISCONNECT", "ONLINE"}));
+    QCOMPARE(page.fileBytes("records.csv"), QByteArray("0;kept\r\n"));
+    QCOMPARE(page.messages(), QStringList{"The read-out of records was cut short before the device said how many it "
+                                          "holds: the records file is unchanged."});
 }
 
 void TestRecords::aReadoutTheDeviceLeavesUnfinishedGivesTheWindowBack_data()

@@ -56,6 +56,7 @@ void MainWindow::buildControls()
     setWindowIcon(QIcon(QStringLiteral(":/tagorix/icon.png")));
     buildWindowControls(this, f);
     nameControls(f);
+    makeKeyboardFriendly(this, f);
     chainTabOrder(this, f);
     const QList<QFrame*> pages = f.pages();
     scaleToFont(this, QList<QWidget*>(pages.begin(), pages.end()), scale);

@@ -1,12 +1,66 @@
 #include "app/window_access.h"
 
+#include "app/selection_lists.h"
 #include "form/form1.h"
 
+#include <QAccessible>
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QFocusEvent>
 #include <QKeySequence>
 #include <QShortcut>
 #include <algorithm>
 
 namespace {
+
+const char* const pageProperty = "tagorixPage";
+
+// Qt exposes a QFrame as a "frame", which Orca takes for a window of its
+// own: finding it inactive, it drops every focus event inside it. A page is
+// exposed as a grouping instead. Factories installed later are asked first,
+// so this one, installed once the application exists, comes before Qt's own.
+QAccessibleInterface* pageAsGrouping(const QString& className, QObject* object)
+{
+    if (className != QLatin1String("QFrame") || !object->property(pageProperty).toBool())
+        return nullptr;
+    return new QAccessibleWidget(qobject_cast<QWidget*>(object), QAccessible::Grouping);
+}
+
+// On Linux Qt names a list by its current text ("COM1") and ignores its
+// accessible name; a screen reader takes the name from a label that has the
+// list as its buddy, which for a list without a caption is not shown.
+// A field entered with Tab selects all its text. Empty, it still reports a
+// selection and a caret move before it reports the focus; Orca then takes
+// the field as focused without a word and stays silent at the focus itself.
+// An empty field is therefore entered as by a click, which selects nothing.
+class EmptyFieldEntry : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* field = qobject_cast<QLineEdit*>(watched);
+        if (field && event->type() == QEvent::FocusIn && field->text().isEmpty()) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+                QFocusEvent entry(QEvent::FocusIn, Qt::OtherFocusReason);
+                QCoreApplication::sendEvent(field, &entry);
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+void nameListWithoutCaption(QComboBox* list, const QString& name)
+{
+    auto* label = new QLabel(name, list->parentWidget());
+    label->setObjectName(list->objectName() + QStringLiteral("Name"));
+    label->setBuddy(list);
+    label->hide();
+}
 
 void setName(QWidget* control, const QString& name)
 {
@@ -65,11 +119,20 @@ QList<QWidget*> pageOrder(const QFrame* page)
     return order;
 }
 
-void stepTab(QTabBar* tabs, int step)
+void stepTab(const Form1& f, int step)
 {
+    QTabBar* tabs = f.Tabulator;
     const int count = tabs->count();
-    if (count > 0)
-        tabs->setCurrentIndex((tabs->currentIndex() + step + count) % count);
+    if (count == 0)
+        return;
+    // The page that goes behind is hidden, which would send the focus on to
+    // the output box: it goes to the tab strip instead.
+    QWidget* focus = QApplication::focusWidget();
+    const QList<QFrame*> pages = f.pages();
+    const bool onPage = focus && std::any_of(pages.begin(), pages.end(), [&](QFrame* p) { return p->isAncestorOf(focus); });
+    tabs->setCurrentIndex((tabs->currentIndex() + step + count) % count);
+    if (onPage)
+        tabs->setFocus(Qt::TabFocusReason);
 }
 
 } // namespace
@@ -104,13 +167,46 @@ void nameControls(Form1& f)
     f.Readtimeout->setAccessibleDescription(f.Label12->text());
 
     setName(f.Port, QStringLiteral("Port"));
+    nameListWithoutCaption(f.Port, QStringLiteral("Port"));
     setName(f.IDAnzeige, QStringLiteral("ID or barcode"));
     setName(f.DisplayZeile, QStringLiteral("Display line"));
+    nameListWithoutCaption(f.DisplayZeile, QStringLiteral("Display line"));
     setName(f.DisplayText, QStringLiteral("Display text"));
-    setName(f.OutStatistik, f.Statistik->text());
+    setName(f.OutStatistik, QStringLiteral("Statistic result"));
     setName(f.PfadSpeichernWaehlen, QStringLiteral("Choose the file to save in"));
     setName(f.PfadLadenWaehlen, QStringLiteral("Choose the file to read from"));
     setName(f.Ausgabe, QStringLiteral("Output"));
+
+    QAccessible::installFactory(pageAsGrouping);
+    const QList<QFrame*> pages = f.pages();
+    const QStringList captions = SelectionLists::tabCaptions();
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        pages.at(i)->setProperty(pageProperty, true);
+        pages.at(i)->setAccessibleName(captions.value(i));
+    }
+}
+
+void makeKeyboardFriendly(QWidget* window, const Form1& f)
+{
+    // Return presses a focused button as Space does.
+    for (QPushButton* button : window->findChildren<QPushButton*>())
+        button->setAutoDefault(true);
+    auto* entry = new EmptyFieldEntry(window);
+    for (QLineEdit* field : window->findChildren<QLineEdit*>()) {
+        if (!qobject_cast<QComboBox*>(field->parentWidget()))
+            field->installEventFilter(entry);
+    }
+    // Orca reads a closed list's value, and hears it change with the arrow
+    // keys, from the selection in its item list, which Qt 6.4 leaves alone
+    // until the list opens: the item list follows the list.
+    for (QComboBox* list : window->findChildren<QComboBox*>()) {
+        if (!list->isEditable())
+            QObject::connect(list, &QComboBox::currentIndexChanged, list,
+                             [list](int index) { list->view()->setCurrentIndex(list->model()->index(index, 0)); });
+    }
+    // The battery level is a stop of its own, so that it can be heard with
+    // its name: Orca announces a change of the bar's value by the value only.
+    f.akku->setFocusPolicy(Qt::TabFocus);
 }
 
 void chainTabOrder(QWidget* window, const Form1& f)
@@ -140,15 +236,17 @@ void chainTabOrder(QWidget* window, const Form1& f)
 
 void addPageSwitchKeys(QWidget* window, const Form1& f)
 {
-    QTabBar* tabs = f.Tabulator;
+    // Shift+Tab arrives as Backtab; Qt tries Ctrl+Shift+Backtab as
+    // Ctrl+Shift+Tab when nothing matches it, while on X11 a shortcut bound
+    // to Ctrl+Shift+Backtab is never matched.
     const QList<QPair<QKeySequence, int>> keys{
         {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
         {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
         {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
     };
     for (const auto& [key, step] : keys) {
         auto* shortcut = new QShortcut(key, window);
-        QObject::connect(shortcut, &QShortcut::activated, tabs, [tabs, step = step] { stepTab(tabs, step); });
+        QObject::connect(shortcut, &QShortcut::activated, window, [&f, step = step] { stepTab(f, step); });
     }
 }

@@ -15,6 +15,9 @@ OutputBox::OutputBox(QWidget* parent)
     : QPlainTextEdit(parent)
 {
     setReadOnly(true);
+    // A caret while read-only, so the box can be read line by line with the
+    // arrow keys (and a screen reader follows it).
+    setTextInteractionFlags(textInteractionFlags() | Qt::TextSelectableByKeyboard);
     setUndoRedoEnabled(false);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -1,6 +1,9 @@
 #include "options/command_options.h"
 
+#include <QList>
+#include <QPair>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -18,6 +21,23 @@ QString helpText(const QCommandLineParser& parser, const QString& program)
     return QStringLiteral("Usage: %1 [options]").arg(program) + text;
 }
 } // namespace
+
+// The options QApplication and the X11 platform take from the command line
+// themselves (QApplication's and QGuiApplication's documentation), with
+// whether each takes a value. Two leading dashes are as good as one.
+const QList<QPair<QString, bool>> toolkitOptions{
+    {QStringLiteral("style"), true},        {QStringLiteral("stylesheet"), true},
+    {QStringLiteral("platform"), true},     {QStringLiteral("platformpluginpath"), true},
+    {QStringLiteral("platformtheme"), true}, {QStringLiteral("plugin"), true},
+    {QStringLiteral("qwindowgeometry"), true}, {QStringLiteral("qwindowicon"), true},
+    {QStringLiteral("qwindowtitle"), true}, {QStringLiteral("session"), true},
+    {QStringLiteral("display"), true},      {QStringLiteral("geometry"), true},
+    {QStringLiteral("name"), true},         {QStringLiteral("title"), true},
+    {QStringLiteral("visual"), true},       {QStringLiteral("qmljsdebugger"), true},
+    {QStringLiteral("reverse"), false},     {QStringLiteral("widgetcount"), false},
+    {QStringLiteral("nograb"), false},      {QStringLiteral("dograb"), false},
+    {QStringLiteral("sync"), false},        {QStringLiteral("cmap"), false},
+};
 
 QString programVersion()
 {
@@ -81,6 +101,34 @@ std::optional<int> portPositionOf(const QString& port)
     return number - 1;
 }
 
+QStringList withoutToolkitOptions(const QStringList& arguments)
+{
+    QStringList rest;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (i == 0 || !argument.startsWith(u'-')) {
+            rest << argument;
+            continue;
+        }
+        if (argument == QStringLiteral("--")) {
+            rest << arguments.mid(i);
+            break;
+        }
+        const QString option = argument.mid(argument.startsWith(QStringLiteral("--")) ? 2 : 1);
+        const QString name = option.section(u'=', 0, 0);
+        const auto known = std::find_if(toolkitOptions.begin(), toolkitOptions.end(),
+                                        [&](const QPair<QString, bool>& o) { return o.first == name; });
+        if (known == toolkitOptions.end()) {
+            rest << argument;
+            continue;
+        }
+        // "-style fusion" takes the next argument as its value, "-style=fusion" not.
+        if (known->second && !option.contains(u'='))
+            ++i;
+    }
+    return rest;
+}
+
 ToolCommandLine parseToolCommandLine(const QStringList& arguments)
 {
     const QString program = QStringLiteral("tagorix-tool");
@@ -92,7 +140,8 @@ ToolCommandLine parseToolCommandLine(const QStringList& arguments)
                       QStringLiteral("COMn")});
 
     ToolCommandLine result;
-    result.exit = parseStandardOptions(parser, program, arguments);
+    // QApplication takes its own options from the same command line.
+    result.exit = parseStandardOptions(parser, program, withoutToolkitOptions(arguments));
     if (result.exit || !parser.isSet(portName))
         return result;
     const QString port = parser.value(portName);

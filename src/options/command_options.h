@@ -52,7 +52,12 @@ struct ToolCommandLine {
     std::optional<EarlyExit> exit;
 };
 
-// tagorix-tool [--port COMn|n] [--help] [--version]
+// The arguments without the options that QApplication takes itself
+// (-style fusion, -session id, -platform xcb, ...), which are Qt's to judge.
+QStringList withoutToolkitOptions(const QStringList& arguments);
+
+// tagorix-tool [--port COMn|n] [--help] [--version], and Qt's own options
+// left to QApplication.
 ToolCommandLine parseToolCommandLine(const QStringList& arguments);
 
 // The list position of "COM3", "com3" or "3"; nothing outside COM1..COM16.

@@ -1,6 +1,7 @@
 #include "ports/port_assignment.h"
 
 #include "form/form1.h"
+#include "platform/failure_report.h"
 #include "platform/platform.h"
 #include "platform/port_names.h"
 #include "ports/device_text.h"
@@ -17,13 +18,18 @@ PortAssignment::PortAssignment(Form1& f, Platform& platform)
     assignAction->setObjectName(QStringLiteral("assignDevice"));
     f.Port->addAction(assignAction);
     f.Port->setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(assignAction, &QAction::triggered, this, &PortAssignment::openForChosenPort);
-    connect(f.portDevices, &QPushButton::clicked, this, &PortAssignment::openForChosenPort);
-    connect(f.Port, &QComboBox::currentIndexChanged, this, &PortAssignment::followChosenPort);
+    // A failure in a slot (settings that cannot be read or saved) is shown;
+    // leaving the slot it would end the program.
+    auto reporting = [this](void (PortAssignment::*step)()) {
+        return [this, step] { reportingFailures(this->platform.dialogs, [this, step] { (this->*step)(); }); };
+    };
+    connect(assignAction, &QAction::triggered, this, reporting(&PortAssignment::openForChosenPort));
+    connect(f.portDevices, &QPushButton::clicked, this, reporting(&PortAssignment::openForChosenPort));
+    connect(f.Port, &QComboBox::currentIndexChanged, this, reporting(&PortAssignment::followChosenPort));
     // The items arrive when the window loads; the settings may change behind
     // the window's back (the simulator maps its port), so the tooltips are
     // brought up to date whenever the list opens.
-    connect(f.Port->model(), &QAbstractItemModel::rowsInserted, this, &PortAssignment::updateTooltips);
+    connect(f.Port->model(), &QAbstractItemModel::rowsInserted, this, reporting(&PortAssignment::updateTooltips));
     f.Port->view()->installEventFilter(this);
     followChosenPort();
 }
@@ -36,6 +42,11 @@ void PortAssignment::followChosenPort()
                                  : QStringLiteral("Assign a device..."));
     assignAction->setEnabled(chosen);
     f.portDevices->setEnabled(chosen);
+    // Screen readers hear the list by its label ("Port") and its chosen item;
+    // the description says what that port opens.
+    const QString opens = chosen ? describeDevicePath(devicePathForPort(f.Port->currentIndex() + 1, platform.settings))
+                                 : QString();
+    f.Port->setAccessibleDescription(chosen ? QStringLiteral("%1, opens %2").arg(port, opens) : QString());
 }
 
 void PortAssignment::openForChosenPort()
@@ -49,6 +60,7 @@ void PortAssignment::open(int portNumber)
     PortAssignmentDialog dialog(platform, portNumber, f.Port->window());
     platform.dialogs.runModal(dialog);
     updateTooltips();
+    followChosenPort();
 }
 
 void PortAssignment::offerAfterMissingDevice(int portNumber, const QString& text)
@@ -71,6 +83,6 @@ void PortAssignment::updateTooltips()
 bool PortAssignment::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Show)
-        updateTooltips();
+        reportingFailures(platform.dialogs, [this] { updateTooltips(); });
     return QObject::eventFilter(watched, event);
 }

@@ -1,5 +1,7 @@
 #include "ports/port_assignment_dialog.h"
 
+#include "base/failure.h"
+#include "platform/failure_report.h"
 #include "platform/platform.h"
 #include "platform/port_names.h"
 #include "ports/device_text.h"
@@ -9,9 +11,11 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -39,8 +43,15 @@ PortAssignmentDialog::PortAssignmentDialog(Platform& platform, int portNumber, Q
     buildControls();
     refreshDevices();
     showCurrentDevice();
-    connect(&poll, &QTimer::timeout, this, &PortAssignmentDialog::refreshDevices);
+    connect(&poll, &QTimer::timeout, this, reporting(&PortAssignmentDialog::refreshDevices));
     poll.start(PollMs);
+}
+
+std::function<void()> PortAssignmentDialog::reporting(void (PortAssignmentDialog::*step)())
+{
+    // A failure (settings that cannot be saved) is shown; leaving the slot it
+    // would end the program.
+    return [this, step] { reportingFailures(platform.dialogs, [this, step] { (this->*step)(); }); };
 }
 
 void PortAssignmentDialog::buildControls()
@@ -49,6 +60,9 @@ void PortAssignmentDialog::buildControls()
     opensNow = new QLabel(this);
     opensNow->setObjectName(QStringLiteral("opensNow"));
     opensNow->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long path is elided to the width the dialog has, rather than
+    // widening the dialog beyond the screen.
+    opensNow->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     layout->addWidget(opensNow);
 
     auto* listed = new QLabel(QStringLiteral("Serial devices of this computer:"), this);
@@ -64,9 +78,14 @@ void PortAssignmentDialog::buildControls()
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setStretchLastSection(true);
+    // Tab leaves the table; the arrow keys move in it. Only a choice (a
+    // click, a double-click, Return or Space) takes a device into Path.
+    table->setTabKeyNavigation(false);
+    table->installEventFilter(this);
     layout->addWidget(listed);
     layout->addWidget(table);
-    connect(table, &QTableWidget::itemSelectionChanged, this, &PortAssignmentDialog::takeSelectedDevice);
+    connect(table, &QTableWidget::clicked, this, reporting(&PortAssignmentDialog::takeSelectedDevice));
+    connect(table, &QTableWidget::activated, this, reporting(&PortAssignmentDialog::takeSelectedDevice));
 
     auto* pathRow = new QHBoxLayout;
     auto* pathLabel = new QLabel(QStringLiteral("&Path:"), this);
@@ -80,21 +99,63 @@ void PortAssignmentDialog::buildControls()
     pathRow->addWidget(pathField, 1);
     pathRow->addWidget(browseButton);
     layout->addLayout(pathRow);
-    connect(browseButton, &QPushButton::clicked, this, &PortAssignmentDialog::browse);
+    connect(browseButton, &QPushButton::clicked, this, reporting(&PortAssignmentDialog::browse));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("close"));
     assignButton = buttons->addButton(QStringLiteral("&Assign to %1").arg(portName()), QDialogButtonBox::ActionRole);
     assignButton->setObjectName(QStringLiteral("assign"));
     defaultButton = buttons->addButton(QStringLiteral("Use &default"), QDialogButtonBox::ActionRole);
     defaultButton->setObjectName(QStringLiteral("useDefault"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(assignButton, &QPushButton::clicked, this, &PortAssignmentDialog::assign);
-    connect(defaultButton, &QPushButton::clicked, this, &PortAssignmentDialog::useDefault);
+    connect(assignButton, &QPushButton::clicked, this, reporting(&PortAssignmentDialog::assign));
+    connect(defaultButton, &QPushButton::clicked, this, reporting(&PortAssignmentDialog::useDefault));
+    connect(pathField, &QLineEdit::returnPressed, this, reporting(&PortAssignmentDialog::assign));
     connect(pathField, &QLineEdit::textChanged, this,
             [this](const QString& text) { assignButton->setEnabled(!text.trimmed().isEmpty()); });
     assignButton->setEnabled(false);
-    resize(860, 320);
+    buttonBox = buttons;
+
+    // Never wider or higher than the screen; at first with room for the
+    // window frame.
+    const QSize available = screen()->availableGeometry().size();
+    setMaximumSize(available);
+    resize(QSize(860, 320).boundedTo(available * 0.9));
+}
+
+void PortAssignmentDialog::showEvent(QShowEvent* event)
+{
+    // The button box makes its first enabled button its focus proxy when it
+    // is shown, so Tab from the last button lands on the box and so on that
+    // button again, never on Close. The dialog is shown after its children.
+    buttonBox->setFocusProxy(nullptr);
+    QDialog::showEvent(event);
+}
+
+bool PortAssignmentDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == table && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space)
+        reporting(&PortAssignmentDialog::takeSelectedDevice)();
+    return QDialog::eventFilter(watched, event);
+}
+
+void PortAssignmentDialog::keyPressEvent(QKeyEvent* event)
+{
+    // Return assigns in Path (returnPressed) and chooses in the table; a
+    // focused button presses itself. No default button takes it over.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void PortAssignmentDialog::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    showOpensNow();
 }
 
 QString PortAssignmentDialog::portName() const
@@ -115,9 +176,6 @@ void PortAssignmentDialog::refreshDevices()
 
 void PortAssignmentDialog::showDevices()
 {
-    const int selectedRow = table->currentRow();
-    const QString selected = selectedRow >= 0 ? table->item(selectedRow, DeviceColumn)->text() : QString();
-    const QSignalBlocker quiet(table);
     table->clearContents();
     table->setRowCount(int(devices.size()));
     for (int row = 0; row < devices.size(); ++row) {
@@ -126,8 +184,17 @@ void PortAssignmentDialog::showDevices()
                                 device.manufacturer, device.serialNumber,  usbId(device)};
         for (int column = 0; column < ColumnCount; ++column)
             table->setItem(row, column, new QTableWidgetItem(cells.at(column)));
-        if (device.path == selected)
-            table->selectRow(row);
+    }
+    // The row shown as selected is the device that Path names, if listed.
+    const QString path = pathField->text().trimmed();
+    const auto named = std::find_if(devices.cbegin(), devices.cend(), [&](const SerialDeviceInfo& device) {
+        return device.path == path || (!device.stableName.isEmpty() && device.stableName == path);
+    });
+    if (named != devices.cend()) {
+        table->selectRow(int(named - devices.cbegin()));
+    } else {
+        table->clearSelection();
+        table->setCurrentIndex({});
     }
     table->resizeColumnsToContents();
 }
@@ -147,10 +214,18 @@ void PortAssignmentDialog::showCurrentDevice()
 {
     const QString path = devicePathForPort(portNumber, platform.settings);
     const bool assigned = hasAssignedDevice(portNumber, platform.settings);
-    opensNow->setText(QStringLiteral("%1 opens %2%3")
-                          .arg(portName(), assigned ? QString() : QStringLiteral("the default "),
-                               describeDevicePath(path)));
+    opensNowText = QStringLiteral("%1 opens %2%3")
+                       .arg(portName(), assigned ? QString() : QStringLiteral("the default "),
+                            describeDevicePath(path));
+    showOpensNow();
     defaultButton->setEnabled(assigned);
+}
+
+void PortAssignmentDialog::showOpensNow()
+{
+    opensNow->setText(opensNow->fontMetrics().elidedText(opensNowText, Qt::ElideMiddle, opensNow->width()));
+    opensNow->setToolTip(opensNowText);
+    opensNow->setAccessibleName(opensNowText);
 }
 
 void PortAssignmentDialog::takeSelectedDevice()
@@ -165,6 +240,8 @@ void PortAssignmentDialog::assign()
     QString path = pathField->text().trimmed();
     if (path.isEmpty())
         return;
+    if (const QString reason = whyNotASerialPort(path); !reason.isEmpty())
+        throw Failure(FailureNumber::BadFileName, reason);
     // A listed device typed by its path is stored by its stable name.
     for (const SerialDeviceInfo& device : std::as_const(devices)) {
         if (device.path == path)

@@ -4,7 +4,9 @@
 
 #include <QDialog>
 #include <QTimer>
+#include <functional>
 
+class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -25,8 +27,17 @@ public:
     void refreshDevices();
     static constexpr int PollMs = 1000;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // step as a slot: a failure it throws is shown in a box.
+    std::function<void()> reporting(void (PortAssignmentDialog::*step)());
     void buildControls();
+    void showOpensNow();
     void showDevices();
     void showCurrentDevice();
     void takeSelectedDevice();
@@ -40,6 +51,8 @@ private:
     const int portNumber;
     QList<SerialDeviceInfo> devices;
     QLabel* opensNow = nullptr;
+    QString opensNowText;
+    QDialogButtonBox* buttonBox = nullptr;
     QTableWidget* table = nullptr;
     QLineEdit* pathField = nullptr;
     QPushButton* assignButton = nullptr;

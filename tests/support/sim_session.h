@@ -17,9 +17,9 @@ class PortMapping;
 
 // A simulated device on a real pseudo-terminal, served from a thread of the
 // test process, with the tool's port COMn pointed at it in the per-user
-// settings (tests run with their own XDG_CONFIG_HOME). The mapping is put
+// settings (each test program has settings of its own). The mapping is put
 // back when the session ends. Linux only: elsewhere the constructor throws,
-// and the tests that need a session skip (support/linux_only.h).
+// and the tests that need a session skip (support/linux_tools.h).
 class SimSession {
 public:
     explicit SimSession(DeviceOptions options = {}, int portNumber = 7);
