@@ -6,6 +6,7 @@
 #include "base/failure.h"
 #include "core/port_advice.h"
 #include "link/connection.h"
+#include "platform/port_names.h"
 
 #include <QDialog>
 #include <QTemporaryDir>
@@ -238,7 +239,7 @@ private slots:
         QFETCH(QString, advice);
         QFETCH(QStringList, dialogsRun);
         WindowHarness h;
-        h.fakes.devices.holders.insert(QStringLiteral("/dev/ttyS0"), {{812, QStringLiteral("ModemManager")}});
+        h.fakes.devices.holders.insert(devicePathForPort(1, h.fakes.settings), {{812, QStringLiteral("ModemManager")}});
         h.form().Port->setCurrentIndex(portIndex);
         if (!refusal.isEmpty())
             h.fakes.port.refuseOpen(portIndex + 1, Failure(FailureNumber::PortOpenFailed, refusal));

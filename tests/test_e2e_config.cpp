@@ -3,6 +3,7 @@
 // each of them with its button and reading the new values back.
 
 #include "app/main_window.h"
+#include "support/linux_tools.h"
 #include "support/sim_session.h"
 
 #include <QtTest>
@@ -56,6 +57,8 @@ class EndToEndConfigTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Every case talks to the simulated device on a pseudo-terminal.
+    void initTestCase() { SKIP_UNLESS_LINUX("a pseudo-terminal"); }
     void connectingFillsEveryControlWithTheDevicesValues()
     {
         SimSession device;

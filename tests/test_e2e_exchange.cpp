@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "support/file_size_limit.h"
+#include "support/linux_tools.h"
 #include "support/sim_session.h"
 
 #include <QFile>
@@ -64,6 +65,8 @@ QByteArray fileBytes(const QString& path)
 class TestE2eExchange : public QObject {
     Q_OBJECT
 private slots:
+    // Every case talks to the simulated device on a pseudo-terminal.
+    void initTestCase() { SKIP_UNLESS_LINUX("a pseudo-terminal"); }
     void tenThousandRecordsReachTheFile();
     void customCodesStopAtMemoryFullWithErrorsOnTheWay();
     void unwritableRecordsFileIsReportedClearly();

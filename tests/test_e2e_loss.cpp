@@ -4,6 +4,7 @@
 
 #include "app/main_window.h"
 #include "form/controls.h"
+#include "support/linux_tools.h"
 #include "support/sim_session.h"
 
 #include <QFile>
@@ -13,6 +14,8 @@
 class TestE2eLoss : public QObject {
     Q_OBJECT
 private slots:
+    // Every case talks to the simulated device on a pseudo-terminal.
+    void initTestCase() { SKIP_UNLESS_LINUX("a pseudo-terminal"); }
     void aLostDeviceIsToldInOneBox_data();
     void aLostDeviceIsToldInOneBox();
 };

@@ -5,6 +5,7 @@
 #include "test_online_pages.h"
 
 #include "form/controls.h"
+#include "support/linux_tools.h"
 #include "support/sim_session.h"
 
 #include <QElapsedTimer>
@@ -62,6 +63,8 @@ QString blockHex(const QByteArray& text)
 class OnlineEndToEndTest : public QObject {
     Q_OBJECT
 private slots:
+    // Every case talks to the simulated device on a pseudo-terminal.
+    void initTestCase() { SKIP_UNLESS_LINUX("a pseudo-terminal"); }
     void continuousReadingShowsFreshIdentifiersUntilUnchecked();
     void aBlockWrittenAsTextOrAsHexReadsBackTheSame();
     void theDisplayShowsTheTextAndTheOtherControlsReachTheDevice();

@@ -17,8 +17,9 @@ QString assignedDevice(int portNumber, const SettingsStore& settings)
 QString devicePathForPort(int portNumber, const SettingsStore& settings)
 {
 #ifdef Q_OS_WIN
+    // The device namespace reaches COM10 and above too, which a bare name does not.
     Q_UNUSED(settings);
-    return portKey(portNumber);
+    return QStringLiteral("\\\\.\\") + portKey(portNumber);
 #else
     const QString mapped = assignedDevice(portNumber, settings);
     if (!mapped.isEmpty())

@@ -13,7 +13,7 @@ inline const QString portsSection = QStringLiteral("Ports");
 QString portKey(int portNumber);
 
 // The device that port COMn names on this machine. On Windows that is COMn
-// itself; elsewhere the settings store's section "Ports", key "COMn" may
+// itself, as \\.\COMn; elsewhere the settings store's section "Ports", key "COMn" may
 // name any device path, and without an entry COMn is /dev/ttyS(n-1).
 QString devicePathForPort(int portNumber, const SettingsStore& settings);
 // Whether the settings name a device for COMn, rather than the default.

@@ -11,10 +11,12 @@
 
 namespace {
 
-// Device path -> the by-id link that resolves to it.
+// Device path -> the by-id link that resolves to it (Linux; elsewhere a
+// device has only the name the system reports).
 QHash<QString, QString> stableNamesByDevice()
 {
     QHash<QString, QString> names;
+#ifdef Q_OS_LINUX
     const QDir links(QStringLiteral("/dev/serial/by-id"));
     for (const QString& name : links.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
         const QString link = links.filePath(name);
@@ -22,6 +24,7 @@ QHash<QString, QString> stableNamesByDevice()
         if (!target.isEmpty())
             names.insert(target, link);
     }
+#endif
     return names;
 }
 

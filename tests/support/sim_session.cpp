@@ -1,5 +1,7 @@
 #include "support/sim_session.h"
 
+#ifdef Q_OS_LINUX
+
 #include "sim/port_mapping.h"
 #include "sim/pty_server.h"
 
@@ -41,3 +43,23 @@ bool SimSession::isRunning() const
 {
     return server->isRunning();
 }
+
+#else
+
+#include <stdexcept>
+
+SimSession::SimSession(DeviceOptions, int portNumber)
+    : port(portNumber)
+{
+    throw std::runtime_error("a simulated device on a serial port needs a pseudo-terminal (Linux)");
+}
+
+// Never reached: no session is ever made here.
+SimSession::~SimSession() = default;
+QString SimSession::devicePath() const { return {}; }
+void SimSession::withModel(const std::function<void(DeviceModel&)>&) {}
+DeviceState SimSession::state() { return {}; }
+void SimSession::stop() {}
+bool SimSession::isRunning() const { return false; }
+
+#endif

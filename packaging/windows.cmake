@@ -1,0 +1,33 @@
+# The Windows package (cpack, see scripts/windows.sh): a zip with the tool,
+# the Qt libraries and plugins it loads, the compiler's runtime libraries, the
+# README and the licences. Qt finds its plugins beside the program.
+install(TARGETS tagorix-tool RUNTIME DESTINATION .)
+foreach(module Core Gui Widgets SerialPort)
+  install(FILES $<TARGET_FILE:Qt6::${module}> DESTINATION .)
+endforeach()
+install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
+install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+
+foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+                  OUTPUT_VARIABLE runtime_dll OUTPUT_STRIP_TRAILING_WHITESPACE)
+  if(NOT IS_ABSOLUTE "${runtime_dll}")
+    message(FATAL_ERROR "The compiler does not know where ${dll} is")
+  endif()
+  install(FILES ${runtime_dll} DESTINATION .)
+endforeach()
+
+install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION .)
+# scripts/windows-qt.sh puts the licences of Qt, of the libraries bundled in
+# it and of the wintab headers beside the Qt it builds.
+if(NOT EXISTS "${QT6_INSTALL_PREFIX}/licenses")
+  message(FATAL_ERROR "No licences beside the Qt in ${QT6_INSTALL_PREFIX}")
+endif()
+install(DIRECTORY ${QT6_INSTALL_PREFIX}/licenses/ DESTINATION licenses)
+
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME tagorix-tool)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_FILE_NAME tagorix-tool-${PROJECT_VERSION}-windows-x64)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
