@@ -26,7 +26,10 @@ echo "== Qt for Windows"
 qt=$(scripts/windows-qt.sh "$serialport_source")
 echo "Qt for Windows: $qt ($((SECONDS - started)) s so far)"
 
-host_qt=(-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
+# Qt's toolchain file loads the compiler's from beside the Qt, wherever the
+# cache folder is now (it keeps the path it had when Qt was built).
+host_qt=(-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+         -DQT_CHAINLOAD_TOOLCHAIN_FILE="$qt/mingw-w64.cmake")
 build=$repo/build-windows
 echo "== Cross-building for Windows"
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" "${host_qt[@]}" \
@@ -82,8 +85,6 @@ run_windows_test() {
   name=$(basename "$exe" .exe)
   log=$build/test-logs/$name.log
   mkdir -p "$build/test-logs"
-  # The settings live in the registry: each program starts without any.
-  wine64 reg delete 'HKCU\Software\Tagorix' /f > /dev/null 2>&1 || true
   local status=0
   timeout 600 wine64 "$exe" > "$log" 2>&1 || status=$?
   totals=$(grep -a '^Totals:' "$log" | tail -n1 || true)
@@ -117,7 +118,7 @@ echo "== Records through COM5"
 records=2000
 exchange=$build/exchange
 rm -rf "$exchange"
-mkdir -p "$exchange/config"
+mkdir -p "$exchange"
 # Starts the simulator with the given options; its first output line is the
 # pseudo-terminal's path.
 start_sim() {
@@ -138,10 +139,10 @@ TAGORIX_EXCHANGE_PORT=5 TAGORIX_EXCHANGE_RECORDS=$records \
   run_windows_test "$build/tests/test_com_port_exchange.exe"
 stop_sim
 
-# The same device read out by the Linux build, through the simulator's mapping.
-start_sim --port 5
+# The same device read out by the Linux build, COM5 assigned to its pty.
+start_sim --no-map
 linux_status=0
-XDG_CONFIG_HOME=$exchange/config QT_QPA_PLATFORM=offscreen TAGORIX_EXCHANGE_PORT=5 \
+QT_QPA_PLATFORM=offscreen TAGORIX_EXCHANGE_PORT=5 TAGORIX_EXCHANGE_DEVICE=$sim_path \
   TAGORIX_EXCHANGE_RECORDS=$records TAGORIX_EXCHANGE_FILE=$exchange/linux.csv \
   "$host_build/tests/test_com_port_exchange" > "$exchange/linux.log" 2>&1 || linux_status=$?
 stop_sim
