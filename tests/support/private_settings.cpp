@@ -30,15 +30,19 @@
 namespace {
 
 #ifdef Q_OS_WIN
+const std::wstring testsKey = L"Software\\Tagorix tests";
+
 std::wstring privateRegistryKey()
 {
-    return L"Software\\Tagorix tests\\" + std::to_wstring(QCoreApplication::applicationPid());
+    return testsKey + L"\\" + std::to_wstring(QCoreApplication::applicationPid());
 }
 
 void removePrivateRegistryKey()
 {
     RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
     RegDeleteTreeW(HKEY_CURRENT_USER, privateRegistryKey().c_str());
+    // Gone with the last program's key; fails while others still run.
+    RegDeleteKeyW(HKEY_CURRENT_USER, testsKey.c_str());
 }
 
 void usePrivateRegistryKey()
