@@ -54,6 +54,10 @@ apt install "$deb"
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM /usr/bin/tagorix-tool --version | grep -qx "tagorix-tool $version" \
   || fail "installed tagorix-tool --version does not print $version"
 /usr/bin/tagorix-sim --help | grep -q -- '--version' || fail "installed tagorix-sim --help lists no --version"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM /usr/bin/tagorix --version | grep -qx "tagorix $version" \
+  || fail "installed tagorix --version does not print $version"
+# The command line runs where there is no display: it must not need Qt's GUI libraries.
+if ldd /usr/bin/tagorix | grep -Eq 'libQt6(Gui|Widgets)'; then fail "installed tagorix links Qt Gui or Widgets"; fi
 
 desktop=/usr/share/applications/$app_id.desktop
 [ -f "$desktop" ] || fail "no desktop entry $desktop"
@@ -63,9 +67,10 @@ icon=$(sed -n 's/^Icon=//p' "$desktop")
 for icon_file in scalable/apps/$icon.svg {48x48,128x128,256x256}/apps/$icon.png; do
   [ -f "/usr/share/icons/hicolor/$icon_file" ] || fail "Icon=$icon: no hicolor/$icon_file"
 done
-if dpkg -L "$package" | grep -qx /usr/share/man/man1/tagorix-tool.1.gz && command -v man >/dev/null; then
-  man -w tagorix-tool >/dev/null || fail "man tagorix-tool finds no page"
-fi
+for page in tagorix-tool tagorix tagorix-sim; do
+  dpkg -L "$package" | grep -qx "/usr/share/man/man1/$page.1.gz" || fail "no manual page $page(1) in the package"
+  if command -v man >/dev/null; then man -w "$page" >/dev/null || fail "man $page finds no page"; fi
+done
 echo "installed size: $(dpkg-query -W -f='${Installed-Size}' "$package") KiB"
 
 # Remove, not purge: what a user runs must take everything away.

@@ -17,7 +17,7 @@ cxxflags="$cxxflags $(dpkg-buildflags --get CPPFLAGS)"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAGORIX_TESTS=OFF -DTAGORIX_BENCH=OFF -DTAGORIX_FRESH_BUILD=ON \
       -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" \
       >"$build.configure.log" 2>&1 || { cat "$build.configure.log" >&2; exit 1; }
-ninja -C "$build" -j2 tagorix-tool tagorix-sim tagorix-install-files >&2
+ninja -C "$build" -j2 tagorix-tool tagorix tagorix-sim tagorix-install-files >&2
 (cd "$build" && cpack -G DEB >cpack.log 2>&1) || { cat "$build/cpack.log" >&2; exit 1; }
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 deb="$build/tagorix-tool_${version}_$(dpkg --print-architecture).deb"

@@ -91,6 +91,7 @@ private slots:
         QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("page");
         QTest::newRow("tool") << TAGORIX_TOOL_PROGRAM << "tagorix-tool.1";
+        QTest::newRow("command line") << TAGORIX_CLI_PROGRAM << "tagorix.1";
 #ifdef TAGORIX_SIM_PROGRAM // the simulator is built on Linux only
         QTest::newRow("simulator") << TAGORIX_SIM_PROGRAM << "tagorix-sim.1";
 #endif

@@ -8,28 +8,17 @@
 #include "base/number_text.h"
 #include "form/controls.h"
 #include "platform/platform.h"
+#include "platform/port_names.h"
 
 #include <QCloseEvent>
 #include <QIcon>
 #include <QPixmap>
 
 namespace {
-const QString configSection = QStringLiteral("Config");
-const QString portKey = QStringLiteral("Port");
+const QString configSection = chosenPortSection;
 const QString savePathKey = QStringLiteral("SavePath");
 const QString loadPathKey = QStringLiteral("LoadPath");
 
-// The stored port position, or COM1 for anything the tool would not have
-// stored itself (not a number, below -1, 16 or above).
-int storedPortPosition(const QString& text)
-{
-    try {
-        const int position = strictInt16(text);
-        return position >= -1 && position < 16 ? position : 0;
-    } catch (const Failure&) {
-        return 0;
-    }
-}
 } // namespace
 
 MainWindow::MainWindow(Platform& platform, QWidget* parent)
@@ -133,8 +122,7 @@ void MainWindow::Form_Load()
 
     core.replies().ReplyMode = ReplyModes::EchoOnly;
 
-    const QString port = platform.settings.get(configSection, portKey, QStringLiteral("0"));
-    setListIndex(f.Port, storedPortPosition(port));
+    setListIndex(f.Port, chosenPortPosition(platform.settings));
     f.PfadSpeichern->setText(platform.settings.get(configSection, savePathKey, QString()));
     f.PfadLaden->setText(platform.settings.get(configSection, loadPathKey, QString()));
 }
@@ -176,7 +164,7 @@ void MainWindow::Form_Unload()
     }
     core.data().closeFile();
     try {
-        platform.settings.save(configSection, portKey, signPosition(f.Port->currentIndex()));
+        platform.settings.save(configSection, chosenPortKey, signPosition(f.Port->currentIndex()));
         platform.settings.save(configSection, savePathKey, f.PfadSpeichern->text());
         platform.settings.save(configSection, loadPathKey, f.PfadLaden->text());
     } catch (const Failure& failure) {

@@ -45,6 +45,19 @@ QStringList displayLineItems()
     return {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")};
 }
 
+QStringList settingItems(QStringView settingName)
+{
+    if (settingName == u"tag-type")
+        return tagTypeItems();
+    if (settingName == u"fdx-code")
+        return fdxCodeItems();
+    if (settingName == u"mode")
+        return modeItems();
+    if (settingName == u"language")
+        return languageItems();
+    return {};
+}
+
 QStringList tabCaptions()
 {
     return {QStringLiteral("Online"), QStringLiteral("Control"), QStringLiteral("Configuration"),

@@ -13,4 +13,7 @@ QStringList languageItems();       // Sprache
 QStringList displayLineItems();    // DisplayZeile
 QStringList scannerRegisterItems(); // BCRegister
 QStringList tabCaptions();
+// The list the window offers for a device setting ("tag-type", "fdx-code",
+// "mode", "language"); empty for a setting the window has no list for.
+QStringList settingItems(QStringView settingName);
 } // namespace SelectionLists

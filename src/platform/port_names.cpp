@@ -1,5 +1,7 @@
 #include "platform/port_names.h"
 
+#include "base/failure.h"
+#include "base/number_text.h"
 #include "platform/settings_store.h"
 
 QString portKey(int portNumber)
@@ -31,4 +33,14 @@ QString devicePathForPort(int portNumber, const SettingsStore& settings)
 bool hasAssignedDevice(int portNumber, const SettingsStore& settings)
 {
     return !assignedDevice(portNumber, settings).isEmpty();
+}
+
+int chosenPortPosition(const SettingsStore& settings)
+{
+    try {
+        const int position = strictInt16(settings.get(chosenPortSection, chosenPortKey, QStringLiteral("0")));
+        return position >= -1 && position < windowPortCount ? position : 0;
+    } catch (const Failure&) {
+        return 0;
+    }
 }

@@ -9,6 +9,12 @@ constexpr int windowPortCount = 16;
 
 // The settings section whose keys "COMn" name the device that COMn opens.
 inline const QString portsSection = QStringLiteral("Ports");
+// Where the window keeps the port chosen last: its list position, 0 for COM1.
+inline const QString chosenPortSection = QStringLiteral("Config");
+inline const QString chosenPortKey = QStringLiteral("Port");
+// The position stored there, or 0 (COM1) for anything the window would not
+// have stored itself (not a number, below -1, 16 or above); -1 is no choice.
+int chosenPortPosition(const SettingsStore& settings);
 // "COM3" for 3: the port's name and its key in the section.
 QString portKey(int portNumber);
 

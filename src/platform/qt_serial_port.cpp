@@ -38,7 +38,13 @@ void QtSerialPort::open(int portNumber)
     if (portNumber < 1 || portNumber > 255)
         throw Failure(FailureNumber::PortOpenFailed, QStringLiteral("Invalid port number"));
 
-    const QString path = devicePathForPort(portNumber, settings);
+    openPath(portKey(portNumber), devicePathForPort(portNumber, settings));
+}
+
+void QtSerialPort::openPath(const QString& name, const QString& path)
+{
+    if (port.isOpen())
+        throw Failure(FailureNumber::PortOpenFailed, QStringLiteral("Port already open"));
     lossDescription.clear();
     port.setPortName(path);
     port.setBaudRate(QSerialPort::Baud38400);
@@ -49,8 +55,8 @@ void QtSerialPort::open(int portNumber)
     if (!port.open(QIODevice::ReadWrite)) {
         const QString reason = port.errorString();
         port.clearError();
-        throw Failure(FailureNumber::PortOpenFailed,
-                      QStringLiteral("COM%1 (%2): %3").arg(portNumber).arg(path, reason));
+        const QString where = name == path ? path : QStringLiteral("%1 (%2)").arg(name, path);
+        throw Failure(FailureNumber::PortOpenFailed, QStringLiteral("%1: %2").arg(where, reason));
     }
     // Whatever the line carried before the port was opened is not a reply.
     port.clear(QSerialPort::AllDirections);

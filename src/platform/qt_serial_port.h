@@ -16,6 +16,9 @@ public:
     explicit QtSerialPort(const SettingsStore& settings, QObject* parent = nullptr);
 
     void open(int portNumber) override;
+    // Opens the device at path, named so in a failure's text ("COM3", or the
+    // path itself). Throws as open() does.
+    void openPath(const QString& name, const QString& path);
     void close() override;
     bool isOpen() const override;
     void write(const QByteArray& bytes) override;

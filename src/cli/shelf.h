@@ -1,0 +1,65 @@
+#pragma once
+
+#include "cli/shelf_request.h"
+
+#include <QObject>
+#include <QMap>
+#include <QThread>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+struct PortOutcome;
+
+// One port's run in a thread of its own: a run blocks in the core's pauses
+// and waits, and a shelf of devices must not wait for each other.
+class PortJob : public QThread {
+    Q_OBJECT
+public:
+    PortJob(const ShelfRequest& request, ShelfPort port);
+    ~PortJob() override;
+    const ShelfPort& shelfPort() const { return port; }
+    // Once the thread has finished.
+    const PortOutcome& outcome() const { return *result; }
+
+signals:
+    void progressed(const QString& progress);
+    void lineReceived(const QString& line);
+
+protected:
+    void run() override;
+
+private:
+    const ShelfRequest& request;
+    const ShelfPort port;
+    std::unique_ptr<PortOutcome> result;
+};
+
+// Runs the request on every port at once and writes what they report:
+// results on stdout, progress on stderr when it is a terminal.
+class Shelf : public QObject {
+    Q_OBJECT
+public:
+    explicit Shelf(const ShelfRequest& request);
+    // Returns the worst exit status of all ports.
+    int run();
+
+private:
+    void finished(PortJob* job);
+    void printLine(const PortJob& job, const QString& line);
+    void showProgress();
+    void clearProgress();
+    QString prefix(const PortJob& job) const;
+
+    const ShelfRequest& request;
+    std::vector<std::unique_ptr<PortJob>> jobs;
+    QMap<QString, QString> progress; // by port name
+    bool progressShown = false;
+    bool showsProgress = false;
+    int running = 0;
+    int worst = ExitStatus::Done;
+};
+
+// Ctrl-C asks every port to end; a second one ends the program at once.
+void stopOnInterrupt();
+bool interruptRequested();
