@@ -1,7 +1,10 @@
-# The Windows package (cpack, see scripts/windows.sh): a zip with the tool,
-# the Qt libraries and plugins it loads, the compiler's runtime libraries, the
+# The Windows package (cpack, see scripts/windows.sh): a zip with the programs,
+# the Qt libraries and plugins they load, the compiler's runtime libraries, the
 # README and the licences. Qt finds its plugins beside the program.
 install(TARGETS tagorix-tool RUNTIME DESTINATION .)
+if(TARGET tagorix)
+  install(TARGETS tagorix RUNTIME DESTINATION .)
+endif()
 foreach(module Core Gui Widgets SerialPort)
   install(FILES $<TARGET_FILE:Qt6::${module}> DESTINATION .)
 endforeach()

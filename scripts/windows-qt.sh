@@ -30,9 +30,9 @@ qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 wine_version=$(dpkg-query -W -f='${Version}' libwine)
 compiler_version=$(x86_64-w64-mingw32-g++-posix -dumpfullversion)
 # Without OpenGL, dynamicgl must go too: Qt 6.4.2's Windows platform plugin
-# does not compile with it alone. With dynamicgl off, the plugin did not link
-# for want of the DirectWrite 3 font database; directwrite3 is off for that
-# (not yet built so).
+# does not compile with it alone. Qt Gui builds the DirectWrite 3 font
+# database only with direct2d, which is off, yet the plugin uses it whenever
+# directwrite3 is on: so directwrite3 is off too.
 off=(opengl dynamicgl directwrite3 vulkan sql dbus network icu jpeg gif direct2d printsupport concurrent xml
      system_zlib system_pcre2 system_png system_freetype system_harfbuzz
      openssl testlib_selfcover zstd)

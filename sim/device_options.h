@@ -18,6 +18,8 @@ struct DeviceOptions {
     int hangUpAfterMs = 0;        // 0: never; else the device goes away this long after it started
     int hangUpAfterCommands = 0;  // 0: never; else it goes away 50 ms after answering this many commands
     int garbageBytes = 0;         // bytes on the line before the tool opens its port (pty only)
+    int idleLineMs = 0;           // 0: silent when idle; else an empty line (CR LF) this often while
+                                  // nothing else is on its way (pty only; for Wine's COM ports)
 
     // The device.
     double errorRate = 0.0;                      // chance of "Error" for the commands below

@@ -141,16 +141,25 @@ void PtyServer::serve()
     std::deque<Transmission> queued; // in order of time
     QByteArray due;                  // time has come; not yet taken by the pty
     std::optional<qint64> hangUpAt;
+    qint64 idleLineUs = 0;
     {
         const std::lock_guard<std::mutex> guard(modelLock);
         hangUpAt = model.hangUpDeadlineUs();
+        idleLineUs = qint64(model.options().idleLineMs) * 1000;
     }
+    qint64 nextIdleLineAt = nowUs() + idleLineUs;
 
     while (!stopRequested) {
         const qint64 now = nowUs();
         while (!queued.empty() && queued.front().atUs <= now) {
             due += queued.front().bytes;
             queued.pop_front();
+        }
+        // Never inside a reply: only while nothing else is on its way.
+        if (idleLineUs > 0 && now >= nextIdleLineAt) {
+            if (queued.empty() && due.isEmpty())
+                due = QByteArrayLiteral("\r\n");
+            nextIdleLineAt = now + idleLineUs;
         }
         if (!due.isEmpty()) {
             const ssize_t n = ::write(master, due.constData(), static_cast<size_t>(due.size()));
@@ -168,6 +177,8 @@ void PtyServer::serve()
             timeout = timeoutMs(queued.front().atUs, now);
         if (hangUpAt)
             timeout = timeout < 0 ? timeoutMs(*hangUpAt, now) : std::min(timeout, timeoutMs(*hangUpAt, now));
+        if (idleLineUs > 0)
+            timeout = timeout < 0 ? timeoutMs(nextIdleLineAt, now) : std::min(timeout, timeoutMs(nextIdleLineAt, now));
         pollfd fds[2] = {{master, static_cast<short>(POLLIN | (due.isEmpty() ? 0 : POLLOUT)), 0},
                          {wakeRead, POLLIN, 0}};
         if (::poll(fds, 2, timeout) < 0) {

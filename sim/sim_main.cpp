@@ -106,6 +106,10 @@ int main(int argc, char* argv[])
          QStringLiteral("n"), QStringLiteral("0")},
         {QStringLiteral("garbage"), QStringLiteral("Put n random bytes on the line before the tool opens it."),
          QStringLiteral("n"), QStringLiteral("0")},
+        {QStringLiteral("idle-line"),
+         QStringLiteral("While idle, send an empty line every ms milliseconds (Wine's COM ports "
+                        "see received bytes only while some arrive)."),
+         QStringLiteral("ms"), QStringLiteral("0")},
         {QStringLiteral("set"),
          QStringLiteral("Start with a setting's value, e.g. AKKU=57 or TAGTYP=8 (may be repeated)."),
          QStringLiteral("WORD=value")},
@@ -136,6 +140,7 @@ int main(int argc, char* argv[])
         device.hangUpAfterCommands = whole(parser, QStringLiteral("hang-up-after-commands"), 0, 100'000'000);
         device.preloadRecords = whole(parser, QStringLiteral("records"), 0, 10'000'000);
         device.garbageBytes = whole(parser, QStringLiteral("garbage"), 0, 4096);
+        device.idleLineMs = whole(parser, QStringLiteral("idle-line"), 0, 60'000);
         for (const QString& assignment : parser.values(QStringLiteral("set"))) {
             const QStringList parts = assignment.split(u'=');
             bool isNumber = false;

@@ -1,11 +1,13 @@
 // The tool's window on the real platform reads the records out of a device
 // on a COM port, as on a user's machine: on Windows, COM5 under Wine linked to
-// the simulator's pseudo-terminal; on Linux, the simulator's own port mapping.
-// scripts/windows.sh sets the device up, runs this on both systems and holds
-// the two records files against each other byte for byte.
+// the simulator's pseudo-terminal; on Linux, the same port assigned to the
+// simulator's pseudo-terminal (TAGORIX_EXCHANGE_DEVICE), as the port dialog
+// does. scripts/windows.sh sets the device up, runs this on both systems and
+// holds the two records files against each other byte for byte.
 
 #include "app/main_window.h"
 #include "form/controls.h"
+#include "platform/port_names.h"
 #include "support/sim_session.h"
 
 #include <QFile>
@@ -23,6 +25,9 @@ private slots:
             QSKIP("needs a simulated device on a COM port: scripts/windows.sh sets one up");
 
         RealPlatform real;
+        const QString device = qEnvironmentVariable("TAGORIX_EXCHANGE_DEVICE");
+        if (!device.isEmpty())
+            real.settings.save(portsSection, portKey(port), device);
         MainWindow window(real.platform);
         Form1& form = window.form();
         window.show();

@@ -152,10 +152,12 @@ private slots:
 
     void settingsKeepLeadingBlanksAndEmptyTexts()
     {
+#ifndef Q_OS_WIN
         // Each test program has per-user folders of its own (support/private_settings.cpp).
         const QString expected = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
                                  + "/Tagorix/Tagorix.conf";
         QVERIFY2(expected.startsWith(QDir::tempPath() + "/tagorix-test-"), qPrintable(expected));
+#endif
         {
             QtSettingsStore store;
             store.save("Config", "Port", " 0");
@@ -164,7 +166,6 @@ private slots:
             store.save("Ports", "COM7", "/dev/pts/9");
         }
 #ifdef Q_OS_WIN
-        Q_UNUSED(expected)
         QVERIFY2(QtSettingsStore().fileName().startsWith("\\HKEY_CURRENT_USER\\"), qPrintable(QtSettingsStore().fileName()));
 #else
         QVERIFY2(QFile::exists(expected), qPrintable(expected));

@@ -1,6 +1,7 @@
 // The assignment of serial devices to the window's ports, on fakes.
 
 #include "ports/port_assignment_dialog.h"
+#include "support/linux_tools.h"
 #include "support/window_harness.h"
 
 #include <QApplication>
@@ -57,6 +58,7 @@ class PortAssignmentTest : public QObject {
 private slots:
     void listsEveryDeviceWithWhatItIsAssignedTo()
     {
+        SKIP_UNLESS_LINUX("the port mapping in section \"Ports\"");
         FakePlatform fakes;
         fakes.devices.devices = {usbAdapter(), builtInPort()};
         fakes.settings.values.insert(QStringLiteral("Ports/COM2"), adapterById);
@@ -75,6 +77,7 @@ private slots:
 
     void assigningStoresTheStableName()
     {
+        SKIP_UNLESS_LINUX("the port mapping in section \"Ports\"");
         FakePlatform fakes;
         fakes.devices.devices = {builtInPort(), usbAdapter()};
         PortAssignmentDialog dialog(fakes.platform, 3);
@@ -144,6 +147,7 @@ private slots:
     }
     void pathsThatCanNeverBeASerialPortAreRefused()
     {
+        SKIP_UNLESS_LINUX("device files");
         QFETCH(QString, path);
         QFETCH(QString, reason);
         const QTemporaryDir dir;
@@ -172,6 +176,7 @@ private slots:
 
     void aLongPathNeverMakesTheDialogWiderThanTheScreen()
     {
+        SKIP_UNLESS_LINUX("the port mapping in section \"Ports\"");
         FakePlatform fakes;
         const QString path = QStringLiteral("/dev/serial/by-id/") + QString(5000, u'x');
         fakes.settings.values.insert(QStringLiteral("Ports/COM3"), path);
@@ -184,6 +189,7 @@ private slots:
 
     void useDefaultRemovesTheEntry()
     {
+        SKIP_UNLESS_LINUX("the port mapping in section \"Ports\"");
         FakePlatform fakes;
         fakes.settings.values.insert(QStringLiteral("Ports/COM3"), QStringLiteral("/dev/rfcomm0"));
         PortAssignmentDialog dialog(fakes.platform, 3);
@@ -209,6 +215,7 @@ private slots:
 
     void theButtonAndTheMenuOpenItForTheChosenPortAndTheTooltipFollows()
     {
+        SKIP_UNLESS_LINUX("the port mapping in section \"Ports\"");
         WindowHarness h;
         Form1& f = h.form();
         QVERIFY(f.Port->itemData(4, Qt::ToolTipRole).toString().startsWith(QStringLiteral("Opens /dev/ttyS4")));

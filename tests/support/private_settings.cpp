@@ -11,18 +11,57 @@
 // shared ~/.qttest, and a simulator program started by a test would write
 // its mapping elsewhere.
 //
-// Settings that do not live in files (the Windows registry) are to be kept
-// apart here as well.
+// On Windows the settings live in the registry, which no environment
+// variable moves: there HKEY_CURRENT_USER itself is redirected, for this
+// process only, to a key of its own under "Software\Tagorix tests", deleted
+// when the program ends.
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+
+#include <string>
+#endif
+
 namespace {
+
+#ifdef Q_OS_WIN
+const std::wstring testsKey = L"Software\\Tagorix tests";
+
+std::wstring privateRegistryKey()
+{
+    return testsKey + L"\\" + std::to_wstring(QCoreApplication::applicationPid());
+}
+
+void removePrivateRegistryKey()
+{
+    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    RegDeleteTreeW(HKEY_CURRENT_USER, privateRegistryKey().c_str());
+    // Gone with the last program's key; fails while others still run.
+    RegDeleteKeyW(HKEY_CURRENT_USER, testsKey.c_str());
+}
+
+void usePrivateRegistryKey()
+{
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, privateRegistryKey().c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                        &key, nullptr) != ERROR_SUCCESS
+        || RegOverridePredefKey(HKEY_CURRENT_USER, key) != ERROR_SUCCESS)
+        qFatal("no private registry key for the settings");
+    RegCloseKey(key);
+    qAddPostRoutine(removePrivateRegistryKey);
+}
+#endif
 
 void usePrivateUserFolders()
 {
+#ifdef Q_OS_WIN
+    usePrivateRegistryKey();
+#endif
     static const QTemporaryDir home(QDir::tempPath() + QStringLiteral("/tagorix-test-XXXXXX"));
     if (!home.isValid())
         qFatal("no private settings folder: %s", qPrintable(home.errorString()));
