@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QtTest>
 #include <csignal>
+#include <cstdlib>
 #include <cstdio>
 #include <ctime>
 #include <fcntl.h>
@@ -74,6 +75,7 @@ private slots:
     void theSimulatorProgramListsEveryOptionAndRefusesBadValues();
     void aPathAssignedInTheDialogIsWhatConnectOpens();
     void aBusyPortNamesTheProcessHoldingIt();
+    void aReplyThatComesDuringAWriteIsTakenAfterIt();
 };
 
 void SerialPtyTest::aSessionAnswersThroughTheReceivePath()
@@ -353,6 +355,49 @@ void SerialPtyTest::aBusyPortNamesTheProcessHoldingIt()
                                .arg(holderName)
                                .arg(holderPid)),
              qPrintable(text));
+}
+
+// The sender of a command sets what awaits its reply after the send (the
+// hand-shake its time-out); a reply taken inside write() came before that.
+// On a pty the wait for the written bytes sees the reply as readable when it
+// is there first, as Qt's wait on Windows sees a fast device's reply.
+void SerialPtyTest::aReplyThatComesDuringAWriteIsTakenAfterIt()
+{
+    const int device = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    QVERIFY(device >= 0);
+    QVERIFY(grantpt(device) == 0 && unlockpt(device) == 0);
+    const QString path = QString::fromLocal8Bit(ptsname(device));
+    // A second descriptor on the tool's side, to see the reply arrive
+    // without taking it.
+    const int peek = ::open(ptsname(device), O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+    QVERIFY(peek >= 0);
+
+    RealPlatform real;
+    bool writing = false;
+    int takenInsideWrite = 0;
+    QByteArray taken;
+    real.port.setReceiveHandler([&] {
+        if (writing)
+            ++takenInsideWrite;
+        taken += real.port.readAll();
+    });
+    real.port.openPath(path, path);
+    QVERIFY(::write(device, "Ok\r\n", 4) == 4);
+    pollfd arrived{peek, POLLIN, 0};
+    QCOMPARE(::poll(&arrived, 1, 5000), 1);
+
+    writing = true;
+    real.port.write("ONLINE\r");
+    writing = false;
+    QCOMPARE(takenInsideWrite, 0);
+    QTRY_COMPARE_WITH_TIMEOUT(taken, QByteArray("Ok\r\n"), 5000);
+    char sent[16] = {};
+    QCOMPARE(::read(device, sent, sizeof sent), 7);
+    QCOMPARE(QByteArray(sent), QByteArray("ONLINE\r"));
+
+    real.port.close();
+    ::close(peek);
+    ::close(device);
 }
 
 int main(int argc, char* argv[])

@@ -2,6 +2,7 @@
 
 #include "platform/port_names.h"
 
+#include <QScopedValueRollback>
 #include <QTimer>
 
 #include <cerrno>
@@ -83,6 +84,7 @@ bool QtSerialPort::isOpen() const
 void QtSerialPort::write(const QByteArray& bytes)
 {
     if (port.isOpen() && port.write(bytes) == bytes.size()) {
+        const QScopedValueRollback writing(inWrite, true);
         // write() only queues; the device must have the line before we pause or close.
         while (port.isOpen() && port.bytesToWrite() > 0 && port.waitForBytesWritten(2000)) {
         }
@@ -108,20 +110,36 @@ void QtSerialPort::onReadyRead()
 {
     if (inReceiveHandler)
         return;
+    if (inWrite) {
+        // A fast device can answer before the wait for the command's bytes
+        // ends (under Wine now and then, its write completing late; on
+        // Windows and Linux alike the wait raises readyRead). Handled here,
+        // the reply would overtake what the sender does after sending: the
+        // hand-shake's time-out, set after "ONLINE" goes out, would be set
+        // again after its "Ok" had ended it, and run out during the read-out.
+        queueRecheck();
+        return;
+    }
     inReceiveHandler = true;
     if (receiveHandler)
         receiveHandler();
     inReceiveHandler = false;
     // readyRead is not raised again for bytes that arrived while the handler
     // ran (during a pause, or under a modal box it opened); take them now.
-    if (port.isOpen() && port.bytesAvailable() > 0 && !recheckQueued) {
-        recheckQueued = true;
-        QTimer::singleShot(0, this, [this] {
-            recheckQueued = false;
-            if (port.isOpen() && port.bytesAvailable() > 0)
-                onReadyRead();
-        });
-    }
+    if (port.isOpen() && port.bytesAvailable() > 0)
+        queueRecheck();
+}
+
+void QtSerialPort::queueRecheck()
+{
+    if (recheckQueued)
+        return;
+    recheckQueued = true;
+    QTimer::singleShot(0, this, [this] {
+        recheckQueued = false;
+        if (port.isOpen() && port.bytesAvailable() > 0)
+            onReadyRead();
+    });
 }
 
 void QtSerialPort::onError(QSerialPort::SerialPortError error)

@@ -26,6 +26,8 @@ public:
 
 private:
     void onReadyRead();
+    // Takes what is buffered from the event loop, once.
+    void queueRecheck();
     void onError(QSerialPort::SerialPortError error);
     void loseDevice(const QString& cause);
     QString goneDeviceCause() const;
@@ -33,6 +35,10 @@ private:
     const SettingsStore& settings;
     QSerialPort port;
     bool inReceiveHandler = false;
+    // write() waits for its bytes to go out, and that wait raises readyRead
+    // for a reply that arrives meanwhile; the reply is taken after write()
+    // returns, once its caller has done what goes with the command.
+    bool inWrite = false;
     bool recheckQueued = false;
     // Why the port closed itself; empty while it is open or closed by us.
     QString lossDescription;
