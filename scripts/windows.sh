@@ -11,8 +11,8 @@
 # Ends with the line "N passed, M failed, K skipped" (test functions under
 # Wine, the COM5 exchange included). Installs what is missing first.
 #
-# Qt SerialPort's source is taken from ../shared/windows/ beside the clone, or
-# from TAGORIX_QT_SERIALPORT_SOURCE.
+# Qt SerialPort's source is the tarball in third_party/qtserialport/, or the
+# one TAGORIX_QT_SERIALPORT_SOURCE names.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$(pwd)
@@ -21,7 +21,7 @@ export CCACHE_BASEDIR=$repo
 
 scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine64 dpkg-dev xz-utils
 
-serialport_source=${TAGORIX_QT_SERIALPORT_SOURCE:-$repo/../shared/windows/qtserialport-everywhere-src-6.4.2.tar.xz}
+serialport_source=${TAGORIX_QT_SERIALPORT_SOURCE:-$repo/third_party/qtserialport/qtserialport-everywhere-src-6.4.2.tar.xz}
 echo "== Qt for Windows"
 qt=$(scripts/windows-qt.sh "$serialport_source")
 echo "Qt for Windows: $qt ($((SECONDS - started)) s so far)"
