@@ -124,7 +124,7 @@ PortOutcome PortRun::run()
     try {
         result = perform();
     } catch (const Failure& failure) {
-        result = end != End::None ? ended() : failedWith(failure);
+        result = failedWith(failure);
     }
     goodbye();
     return result;
@@ -183,7 +183,7 @@ std::optional<PortOutcome> PortRun::connect()
     try {
         return readSettings();
     } catch (const Failure& failure) {
-        return end != End::None ? ended() : failedWith(failure);
+        return failedWith(failure);
     }
 }
 
@@ -284,7 +284,7 @@ PortOutcome PortRun::readRecords()
     try {
         device.data().readRecords(file);
     } catch (const Failure& failure) {
-        return end != End::None ? ended() : failedWith(failure);
+        return failedWith(failure);
     }
     // The device's records come in as events; the core ends the read-out
     // when the last one is in, the device stops sending, or the port ends.
@@ -309,7 +309,7 @@ PortOutcome PortRun::loadCodes()
         // Returns when the load has ended, at the device's pace.
         device.data().loadCodes(file);
     } catch (const Failure& failure) {
-        return end != End::None ? ended() : failedWith(failure);
+        return failedWith(failure);
     }
     if (end != End::None)
         return ended();
@@ -398,14 +398,12 @@ PortOutcome PortRun::identifier(const QString& command)
 
 PortOutcome PortRun::monitor()
 {
-    qint64 shown = 0;
     linesHeard.clear();
     waitUntil(
-        [&] {
-            for (; shown < linesHeard.size(); ++shown)
-                reporter.line(linesHeard.at(shown));
+        [this] {
+            for (const QString& line : linesHeard)
+                reporter.line(line);
             linesHeard.clear();
-            shown = 0;
             return false;
         },
         LLONG_MAX);
@@ -457,6 +455,9 @@ PortOutcome PortRun::ended() const
 
 PortOutcome PortRun::failedWith(const Failure& failure) const
 {
+    // A send that failed because the port ended under it is that ending.
+    if (end != End::None)
+        return ended();
     const int status = isPortFailure(failure) ? ExitStatus::DeviceFailed : ExitStatus::FileFailed;
     return outcome(status, oneLine(failure.description));
 }

@@ -72,6 +72,7 @@ private:
     // The port ended under the run: interrupted or lost, and how far an
     // exchange got.
     PortOutcome ended() const;
+    // A failure of the port or a file; the ending, when the port ended under it.
     PortOutcome failedWith(const Failure& failure) const;
     static PortOutcome outcome(int status, const QString& result);
     PortOutcome exchangeOutcome(const ExchangeResult& result, const QString& file);
