@@ -25,7 +25,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(TAGORIX_APP_ID));
 
     QtSettingsStore settings;
-    QtSerialPort port(settings);
+    QtSerialPort port;
     QtClock clock;
     QtDialogs dialogs;
     QtSerialDevices devices;
