@@ -35,12 +35,14 @@ const QList<CommandForm>& commandForms()
 
 QString helpText(const QCommandLineParser& parser)
 {
-    QString text = QStringLiteral("Usage: %1 [--port COMn|PATH]... [--json] [--quiet] COMMAND [ARGUMENTS]\n").arg(program);
+    QString text =
+        QStringLiteral("Usage: %1 [--port COMn|n|PATH]... [--json] [--quiet] [--wait SECONDS] COMMAND [ARGUMENTS]\n")
+            .arg(program);
     QString rest = parser.helpText();
     rest.remove(0, rest.indexOf(u'\n') + 1);
     text += rest + QStringLiteral("\nCommands:\n");
     for (const CommandForm& form : commandForms())
-        text += QStringLiteral("  %1 %2\n").arg(form.name, form.arguments);
+        text += QStringLiteral("  ") + form.name + (form.arguments.isEmpty() ? QString() : u' ' + form.arguments) + u'\n';
     return text + QStringLiteral("\nSee tagorix(1) for what each does and the exit statuses.\n");
 }
 
