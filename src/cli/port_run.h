@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/failure.h"
+#include "cli/port_outcome.h"
 #include "cli/shelf_request.h"
 #include "core/confirmed_commands.h"
 #include "core/device_connection.h"
@@ -8,23 +9,10 @@
 #include "platform/qt_serial_port.h"
 
 #include <QElapsedTimer>
-#include <QJsonObject>
 #include <QStringList>
 #include <QTimer>
 #include <functional>
 #include <optional>
-
-// How one port's command ended.
-struct PortOutcome {
-    int status = ExitStatus::Done;
-    // The port's one result line, without the port's name.
-    QString result;
-    // What the device sent that came before it: info's values, the custom
-    // codes read; each the device's own bytes, one per character.
-    QStringList lines;
-    // The same for --json: the result's fields, without port and status.
-    QJsonObject json;
-};
 
 // One command on one port, from open to goodbye, in the calling thread. It
 // drives the core's connection as the window does: the same hand-shake and
@@ -68,8 +56,9 @@ private:
     PortOutcome ended() const;
     // A failure of the port or a file; the ending, when the connection ended under it.
     PortOutcome failedWith(const Failure& failure) const;
-    static PortOutcome outcome(int status, const QString& result);
     PortOutcome exchangeOutcome(const ExchangeResult& result, const QString& file);
+    // read-records --erase: the records on disk, now off the device.
+    PortOutcome eraseAfterReadOut(PortOutcome readOut);
 
     const ShelfRequest& request;
     const PortTarget port;

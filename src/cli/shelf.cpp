@@ -1,6 +1,8 @@
 #include "cli/shelf.h"
 
+#include "cli/port_outcome.h"
 #include "cli/port_run.h"
+#include "core/data_exchange.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -9,6 +11,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <cerrno>
 #include <csignal>
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -27,15 +30,18 @@ extern "C" void onStopSignal(int signalNumber)
     stopSignal.compare_exchange_strong(none, signalNumber);
 }
 
-void writeOut(std::FILE* stream, const QByteArray& bytes)
+// Whether every byte got out: a full disk, /dev/full or a file-size limit
+// makes the write or its flush fail.
+bool writeOut(std::FILE* stream, const QByteArray& bytes)
 {
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
+    errno = 0;
+    const bool written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) == size_t(bytes.size());
+    return std::fflush(stream) == 0 && written;
 }
 
-void writeOut(std::FILE* stream, const QString& text)
+bool writeOut(std::FILE* stream, const QString& text)
 {
-    writeOut(stream, text.toLocal8Bit());
+    return writeOut(stream, text.toLocal8Bit());
 }
 
 // What the device sent, for JSON: its bytes read as UTF-8 where they are,
@@ -109,7 +115,23 @@ int Shelf::run()
     if (running > 0)
         QCoreApplication::exec();
     clearProgress();
+    if (!outputFailure.isEmpty()) {
+        writeOut(stderr, QStringLiteral("tagorix: cannot write to standard output: %1\n").arg(outputFailure));
+        worst = std::max(worst, int(ExitStatus::FileFailed));
+    }
     return worst;
+}
+
+void Shelf::writeResults(const QByteArray& bytes)
+{
+    if (!writeOut(stdout, bytes) && outputFailure.isEmpty())
+        outputFailure = errno != 0 ? qt_error_string(errno) : QStringLiteral("the write failed");
+}
+
+bool Shelf::dataOnStandardOutput() const
+{
+    const bool writesFile = request.command == ShelfCommand::ReadRecords || request.command == ShelfCommand::ReadCodes;
+    return request.command == ShelfCommand::Monitor || (writesFile && request.toStandardOutput());
 }
 
 QString Shelf::prefix(const PortJob& job) const
@@ -122,11 +144,11 @@ void Shelf::printLine(const PortJob& job, const QString& line)
     clearProgress();
     if (request.json) {
         const QJsonObject object{{QStringLiteral("port"), job.shelfPort().name}, {QStringLiteral("line"), readable(line)}};
-        writeOut(stdout, QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n');
+        writeResults(QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n');
         return;
     }
     // The device's bytes as it sent them.
-    writeOut(stdout, prefix(job).toLocal8Bit() + line.toLatin1() + '\n');
+    writeResults(prefix(job).toLocal8Bit() + line.toLatin1() + '\n');
 }
 
 void Shelf::printNote(const PortJob& job, const QString& note)
@@ -142,29 +164,31 @@ void Shelf::finished(PortJob* job)
     progress.remove(name);
     clearProgress();
     worst = std::max(worst, outcome.status);
-    QByteArray text;
     if (request.json) {
-        QJsonObject object = outcome.json;
-        if (request.command == ShelfCommand::ReadCodes) {
+        QJsonObject object = endingJson(name, request.commandName, outcome);
+        if (request.command == ShelfCommand::ReadCodes && request.toStandardOutput()) {
             QJsonArray codes;
             for (const QString& code : outcome.lines)
-                codes << readable(code);
+                codes << readable(customCodeFileLine(code));
             object.insert(QStringLiteral("codes"), codes);
         }
-        object.insert(QStringLiteral("port"), name);
-        object.insert(QStringLiteral("status"), outcome.status);
-        object.insert(QStringLiteral("result"), outcome.result);
-        text = QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+        writeResults(QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n');
     } else {
+        QByteArray data = outcome.data;
         // The device's lines as it sent them, byte for byte.
-        for (const QString& line : outcome.lines)
-            text += prefix(*job).toLocal8Bit() + line.toLatin1() + '\n';
+        if (data.isEmpty())
+            for (const QString& line : outcome.lines)
+                data += prefix(*job).toLocal8Bit() + line.toLatin1() + '\n';
+        writeResults(data);
         // info's output is a profile for set --from: its result line is a comment there.
         const bool comment = request.command == ShelfCommand::Info && outcome.status == ExitStatus::Done;
-        text += ((comment ? QStringLiteral("# ") : QString()) + name + QStringLiteral(": ") + outcome.result + u'\n')
-                    .toLocal8Bit();
+        const QString result = (comment ? QStringLiteral("# ") : QString()) + name + QStringLiteral(": ") + outcome.result + u'\n';
+        // Where the data itself goes to standard output, the result line stays out of it.
+        if (dataOnStandardOutput())
+            writeOut(stderr, result);
+        else
+            writeResults(result.toLocal8Bit());
     }
-    writeOut(stdout, text);
     if (--running == 0)
         QCoreApplication::quit();
 }

@@ -48,6 +48,10 @@ public:
 private:
     void finished(PortJob* job);
     void printLine(const PortJob& job, const QString& line);
+    // Writes to standard output; a write that fails is remembered and ends
+    // the program with the file's status.
+    void writeResults(const QByteArray& bytes);
+    bool dataOnStandardOutput() const;
     void printNote(const PortJob& job, const QString& note);
     void showProgress();
     void clearProgress();
@@ -60,6 +64,7 @@ private:
     bool showsProgress = false;
     int running = 0;
     int worst = ExitStatus::Done;
+    QString outputFailure; // why standard output took no more, once it did not
 };
 
 // SIGINT (Ctrl-C), SIGTERM and SIGHUP ask every port to end: each says

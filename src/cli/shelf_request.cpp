@@ -1,8 +1,12 @@
 #include "cli/shelf_request.h"
 
+#include "cli/port_outcome.h"
+
 #include "platform/port_names.h"
 
 #include <QCommandLineParser>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QFile>
 #include <QFileInfo>
 
@@ -21,10 +25,10 @@ const QList<CommandForm>& commandForms()
     static const QList<CommandForm> forms{
         {QStringLiteral("info"), ShelfCommand::Info, {}},
         {QStringLiteral("set"), ShelfCommand::Set, QStringLiteral("NAME=VALUE... | --from FILE")},
-        {QStringLiteral("read-records"), ShelfCommand::ReadRecords, QStringLiteral("FILE")},
+        {QStringLiteral("read-records"), ShelfCommand::ReadRecords, QStringLiteral("[--erase] FILE")},
         {QStringLiteral("erase-records"), ShelfCommand::EraseRecords, QStringLiteral("--yes")},
         {QStringLiteral("load-codes"), ShelfCommand::LoadCodes, QStringLiteral("FILE")},
-        {QStringLiteral("read-codes"), ShelfCommand::ReadCodes, {}},
+        {QStringLiteral("read-codes"), ShelfCommand::ReadCodes, QStringLiteral("[FILE]")},
         {QStringLiteral("erase-codes"), ShelfCommand::EraseCodes, QStringLiteral("--yes")},
         {QStringLiteral("read-id"), ShelfCommand::ReadId, {}},
         {QStringLiteral("scan"), ShelfCommand::Scan, {}},
@@ -62,25 +66,45 @@ bool sameDevice(const QString& path, const QString& otherPath)
     return path == otherPath || (!device.isEmpty() && device == QFileInfo(otherPath).canonicalFilePath());
 }
 
-EarlyExit fileError(const QString& message)
+QString jsonLine(const QJsonObject& object)
 {
-    return {ExitStatus::FileFailed, QStringLiteral("%1: %2\n").arg(program, message)};
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + u'\n';
+}
+
+// Why the records or codes cannot be written there; empty when they can.
+QString unwritableFolder(const QString& file)
+{
+    const QFileInfo folder(QFileInfo(file).absolutePath());
+    if (!folder.exists())
+        return QStringLiteral("cannot write %1: the folder %2 does not exist").arg(file, folder.filePath());
+    if (!folder.isDir() || !folder.isWritable())
+        return QStringLiteral("cannot write %1: the folder %2 cannot be written").arg(file, folder.filePath());
+    return {};
 }
 } // namespace
 
 QString fileNamePart(const PortTarget& port)
 {
     QString part = port.name;
-    for (const QString& prefix : {QStringLiteral("\\\\.\\"), QStringLiteral("/dev/")})
-        if (part.startsWith(prefix))
-            part.remove(0, prefix.size());
-    part.replace(u'/', u'-').replace(u'\\', u'-');
+    // A stable name's last part says which device it is: usb-Maker_Product_Serial-if00-port0.
+    if (part.startsWith(QStringLiteral("/dev/serial/")) || !part.startsWith(QStringLiteral("/dev/")))
+        part = QFileInfo(part).fileName();
+    else
+        part.remove(0, 5);
+    // What no file system takes, or would read as a folder.
+    static const QString unfit = QStringLiteral("/\\:*?\"<>|");
+    for (QChar& c : part)
+        if (unfit.contains(c) || c < u' ')
+            c = u'-';
     return part;
 }
 
 QString ShelfRequest::fileFor(const PortTarget& port) const
 {
-    return QString(file).replace(portPlaceholder, fileNamePart(port));
+    return QString(file)
+        .replace(portPlaceholder, fileNamePart(port))
+        .replace(QStringLiteral("{date}"), startedAt.toString(QStringLiteral("yyyy-MM-dd")))
+        .replace(QStringLiteral("{time}"), startedAt.toString(QStringLiteral("HHmmss")));
 }
 
 ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const SettingsStore& settings)
@@ -103,13 +127,29 @@ ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const Setti
                        "(default 10)."),
         QStringLiteral("SECONDS"), QStringLiteral("10"));
     const QCommandLineOption yesOption(QStringLiteral("yes"), QStringLiteral("Confirms an erase."));
+    const QCommandLineOption eraseOption(
+        QStringLiteral("erase"),
+        QStringLiteral("read-records: once every record is on disk, erase the records on the device."));
     const QCommandLineOption fromOption(QStringLiteral("from"), QStringLiteral("set: the profile to apply."),
                                         QStringLiteral("FILE"));
-    parser.addOptions({portOption, jsonOption, quietOption, waitOption, yesOption, fromOption});
+    parser.addOptions({portOption, jsonOption, quietOption, waitOption, yesOption, eraseOption, fromOption});
 
     ShelfCommandLine line;
-    const auto usage = [&line](const QString& message) {
+    line.request.startedAt = QDateTime::currentDateTime();
+    // Known before the parser has judged the rest: a usage error is JSON too.
+    const bool json = arguments.contains(QStringLiteral("--json"));
+    const auto usage = [&line, json](const QString& message) {
         line.exit = usageError(program, message);
+        if (json)
+            line.json = jsonLine(endingJson({}, line.request.commandName,
+                                        PortOutcome::of(ExitStatus::Usage, message, QStringLiteral("usage"))));
+        return line;
+    };
+    const auto fileError = [&line, json](const QString& message) {
+        line.exit = EarlyExit{ExitStatus::FileFailed, QStringLiteral("%1: %2\n").arg(program, message)};
+        if (json)
+            line.json = jsonLine(endingJson({}, line.request.commandName,
+                                        PortOutcome::of(ExitStatus::FileFailed, message, QStringLiteral("file-failed"))));
         return line;
     };
     if (!parser.parse(arguments))
@@ -167,6 +207,9 @@ ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const Setti
         return usage(QStringLiteral("%1 erases the device's store: add --yes to do it").arg(request.commandName));
     if (parser.isSet(fromOption) && request.command != ShelfCommand::Set)
         return usage(QStringLiteral("--from belongs to set"));
+    request.erase = parser.isSet(eraseOption);
+    if (request.erase && request.command != ShelfCommand::ReadRecords)
+        return usage(QStringLiteral("--erase belongs to read-records"));
 
     switch (request.command) {
     case ShelfCommand::Set:
@@ -174,10 +217,8 @@ ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const Setti
             if (!positional.isEmpty())
                 return usage(QStringLiteral("set takes either --from FILE or NAME=VALUE, not both"));
             QFile profile(parser.value(fromOption));
-            if (!profile.open(QIODevice::ReadOnly | QIODevice::Text)) {
-                line.exit = fileError(QStringLiteral("cannot read %1: %2").arg(profile.fileName(), profile.errorString()));
-                return line;
-            }
+            if (!profile.open(QIODevice::ReadOnly | QIODevice::Text))
+                return fileError(QStringLiteral("cannot read %1: %2").arg(profile.fileName(), profile.errorString()));
             auto changes = profileChanges(QString::fromUtf8(profile.readAll()));
             if (changes.index() == 1)
                 return usage(QStringLiteral("%1: %2").arg(profile.fileName(), std::get<1>(changes)));
@@ -195,14 +236,37 @@ ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const Setti
         return line;
     case ShelfCommand::ReadRecords:
     case ShelfCommand::LoadCodes:
-        if (positional.size() != 1)
+    case ShelfCommand::ReadCodes: {
+        const bool fileOptional = request.command == ShelfCommand::ReadCodes;
+        if (positional.size() > 1 || (positional.isEmpty() && !fileOptional))
             return usage(QStringLiteral("%1 takes one file").arg(request.commandName));
-        request.file = positional.constFirst();
-        // Two ports writing one records file would mix their records.
-        if (request.severalPorts() && !request.file.contains(portPlaceholder)
-            && request.command == ShelfCommand::ReadRecords)
+        request.file = positional.value(0, QStringLiteral("-"));
+        if (request.file.isEmpty())
+            return usage(QStringLiteral("%1 takes a file name, not an empty one").arg(request.commandName));
+        const bool writes = request.command != ShelfCommand::LoadCodes;
+        if (request.toStandardOutput() && !writes)
+            return usage(QStringLiteral("load-codes reads a file, not standard input"));
+        // Standard output is no disk for records that leave the device.
+        if (request.toStandardOutput() && request.erase)
+            return usage(QStringLiteral("--erase needs a file: the records leave the device only once they are on disk"));
+        // Several ports writing one file would mix their lines.
+        if (request.severalPorts() && writes && !request.file.contains(portPlaceholder))
             return usage(QStringLiteral("with several ports, the file name needs {port}, e.g. records-{port}.csv"));
+        if (request.toStandardOutput())
+            return line;
+        // Checked before any port is opened: a run must not fail after the
+        // device's connection for want of its file.
+        for (const PortTarget& port : std::as_const(request.ports)) {
+            const QString file = request.fileFor(port);
+            if (writes) {
+                if (const QString why = unwritableFolder(file); !why.isEmpty())
+                    return fileError(why);
+            } else if (QFile codes(file); !codes.open(QIODevice::ReadOnly)) {
+                return fileError(QStringLiteral("cannot read %1: %2").arg(file, codes.errorString()));
+            }
+        }
         return line;
+    }
     default:
         if (!positional.isEmpty())
             return usage(QStringLiteral("unexpected argument '%1'").arg(positional.constFirst()));

@@ -4,6 +4,7 @@
 #include "options/command_options.h"
 #include "platform/port_names.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -37,16 +38,23 @@ struct ShelfRequest {
     bool quiet = false;
     int waitSeconds = 10;
     QList<SettingChange> changes; // set
-    QString file;                 // read-records, load-codes; may hold {port}
+    // read-records, load-codes, read-codes; may hold {port}, {date} and {time};
+    // "-" is standard output.
+    QString file;
+    bool erase = false;          // read-records --erase
+    QDateTime startedAt;         // {date} and {time}
 
-    // The file for a port, {port} replaced.
+    // The file for a port, {port}, {date} (YYYY-MM-DD) and {time} (HHMMSS) replaced.
     QString fileFor(const PortTarget& port) const;
+    bool toStandardOutput() const { return file == QLatin1StringView("-"); }
     bool severalPorts() const { return ports.size() > 1; }
 };
 
 struct ShelfCommandLine {
     ShelfRequest request;
     std::optional<EarlyExit> exit;
+    // Under --json, the exit's message as the JSON object of every ending, for stdout.
+    QString json;
 };
 
 // tagorix [--port COMn|n|PATH]... [--json] [--quiet] [--wait SECONDS] COMMAND [ARGUMENTS].
