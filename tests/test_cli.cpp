@@ -123,6 +123,7 @@ private slots:
     void initTestCase() { SKIP_UNLESS_LINUX("a pseudo-terminal"); }
     void commandsOnSimulatedDevices();
     void aShelfRunsEveryPortAtOnceAndEndsWithTheWorstStatus();
+    void anOffloadOfAShelfErasesOnlyWhereTheFileIsComplete();
     void everySignalEndsWithWholeRecordsAndAGoodbye_data();
     void everySignalEndsWithWholeRecordsAndAGoodbye();
     void anOffloadErasesOnlyWhatIsSafeOnDisk();
@@ -295,6 +296,24 @@ void CliTest::aShelfRunsEveryPortAtOnceAndEndsWithTheWorstStatus()
     QCOMPARE(run.out.count(u'\n'), 3);
     QCOMPARE(fileBytes(firstFile).count("\r\n"), 20);
     QCOMPARE(fileBytes(secondFile).count("\r\n"), 30);
+}
+
+void CliTest::anOffloadOfAShelfErasesOnlyWhereTheFileIsComplete()
+{
+#ifdef Q_OS_LINUX
+    SimProgram first({"-v", "--records", "20"});
+    SimProgram refusing({"-v", "--records", "20", "--error-rate", "1", "--error-commands", "GET"});
+    SimProgram third({"-v", "--records", "30"});
+    QTemporaryDir dir;
+    const CliRun run = runCli({"--port", first.path + u',' + refusing.path + u',' + third.path, "read-records",
+                               "--erase", dir.filePath(QStringLiteral("records-{port}.csv"))});
+    QCOMPARE(run.status, 1);
+    for (SimProgram* device : {&first, &refusing, &third})
+        QVERIFY(QTest::qWaitFor([&] { return device->heard().contains("<< DISCONNECT"); }, 2000));
+    QVERIFY(first.heard().contains("<< DEL E"));
+    QVERIFY(!refusing.heard().contains("<< DEL E"));
+    QVERIFY(third.heard().contains("<< DEL E"));
+#endif
 }
 
 void CliTest::everySignalEndsWithWholeRecordsAndAGoodbye_data()
