@@ -9,6 +9,7 @@
 #include "base/latin1.h"
 
 #include <QFileInfo>
+#include <QTime>
 #include <climits>
 #include <csignal>
 
@@ -26,9 +27,14 @@ bool isPortFailure(const Failure& failure)
         || failure.number == FailureNumber::PortOpenFailed;
 }
 
-QString oneLine(QString text)
+// A message's paragraphs as one line of sentences: each ends with its stop.
+QString oneLine(const QString& text)
 {
-    return text.replace(QStringLiteral("\n\n"), QStringLiteral(" ")).replace(u'\n', u' ');
+    QStringList sentences = text.split(u'\n', Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i + 1 < sentences.size(); ++i)
+        if (!sentences[i].endsWith(u'.') && !sentences[i].endsWith(u':'))
+            sentences[i] += u'.';
+    return sentences.join(u' ');
 }
 
 QString plural(qint64 count, const QString& one, const QString& many)
@@ -134,6 +140,12 @@ PortRun::PortRun(const ShelfRequest& shelfRequest, PortTarget shelfPort, Reporte
     listen(device, &Device::codeLineEmpty, &listening, [this](qint64 line) {
         reporter.note(QStringLiteral("line %1 is empty: sent as an empty code").arg(line));
     });
+    if (request.verbose)
+        serial.setTrafficObserver([this](const QByteArray& bytes, bool toDevice) {
+            reporter.wire(QStringLiteral("%1 %2 %3")
+                              .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz")),
+                                   toDevice ? QStringLiteral("<<") : QStringLiteral(">>"), visibleBytes(bytes)));
+        });
     clock.startTimer(500, guarded([this](const Failure& failure) { handlerFailure = failure; },
                                   [this] { connection.tick(); }));
     watchForStop();
@@ -192,8 +204,15 @@ std::optional<PortOutcome> PortRun::open()
         QString heldBy;
         if (trouble == PortTrouble::InUse)
             heldBy = holdersText(QtSerialDevices().holdersOf(port.path));
-        return PortOutcome::of(ExitStatus::PortFailed, oneLine(connectFailureText(failure, settings.fileName(), heldBy)),
-                               openFailureWord(trouble));
+        // The result line starts with the port's name: the failure's own naming of it would say it twice.
+        QString text = oneLine(connectFailureText(failure, settings.fileName(), heldBy));
+        for (const QString& name : {port.name + QStringLiteral(" (") + port.path + QStringLiteral("): "),
+                                    port.name + QStringLiteral(": "), port.path + QStringLiteral(": ")})
+            if (text.startsWith(name)) {
+                text.remove(0, name.size());
+                break;
+            }
+        return PortOutcome::of(ExitStatus::PortFailed, text, openFailureWord(trouble));
     }
     return std::nullopt;
 }
@@ -254,6 +273,11 @@ PortOutcome PortRun::perform()
         return identifier(DeviceCommands::scanCommand);
     case ShelfCommand::Monitor:
         return monitor();
+    case ShelfCommand::Send:
+        return send();
+    case ShelfCommand::Ports:
+    case ShelfCommand::Help:
+        break;
     }
     return PortOutcome::of(ExitStatus::Usage, QStringLiteral("no such command"), QStringLiteral("usage"));
 }
@@ -521,6 +545,22 @@ PortOutcome PortRun::monitor()
     if (stopSignal != 0)
         return PortOutcome::of(ExitStatus::Done, QStringLiteral("monitor ended"));
     return ended();
+}
+
+PortOutcome PortRun::send()
+{
+    linesHeard.clear();
+    device.send(request.text);
+    // Every line that comes back, until the device is quiet for the quiet time.
+    qsizetype told = 0;
+    while (waitUntil([&] { return linesHeard.size() > told; }, request.quietTimeMs)) {
+        for (; told < linesHeard.size(); ++told)
+            reporter.line(linesHeard.at(told));
+    }
+    if (ending)
+        return ended();
+    return PortOutcome::of(ExitStatus::Done,
+                           plural(told, QStringLiteral("line"), QStringLiteral("lines")) + QStringLiteral(" came back"));
 }
 
 bool PortRun::waitUntil(const std::function<bool()>& done, qint64 maxMs)

@@ -23,6 +23,7 @@ public:
         std::function<void(const QString& progress)> progress; // e.g. "records 120/412"
         std::function<void(const QString& line)> line;         // monitor: each line as it comes
         std::function<void(const QString& note)> note;         // a remark beside the result
+        std::function<void(const QString& wire)> wire;         // --verbose: bytes on the line, as read
     };
     // Polled while the run waits: the signal that asks it to end (SIGINT,
     // SIGTERM, SIGHUP), or 0.
@@ -44,6 +45,7 @@ private:
     PortOutcome erase(const ConfirmedCommands::Answer& answer, const QString& what);
     PortOutcome identifier(const QString& command);
     PortOutcome monitor();
+    PortOutcome send();
     std::optional<PortOutcome> statistics();
 
     // Runs events until done() holds, the connection has ended, or maxMs

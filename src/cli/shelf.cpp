@@ -1,12 +1,15 @@
 #include "cli/shelf.h"
 
 #include "cli/port_outcome.h"
+#include "cli/port_listing.h"
 #include "cli/port_run.h"
+#include "platform/qt_serial_devices.h"
 #include "core/data_exchange.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTimer>
 
@@ -18,11 +21,23 @@
 #define isatty _isatty
 #define fileno _fileno
 #else
+#include <sys/ioctl.h>
 #include <unistd.h>
 #endif
 
 namespace {
 std::atomic<int> stopSignal{0};
+
+// Columns of the terminal standard error shows on; 80 when it does not say.
+int terminalWidth()
+{
+#ifdef TIOCGWINSZ
+    winsize size{};
+    if (::ioctl(fileno(stderr), TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
+        return size.ws_col;
+#endif
+    return 80;
+}
 
 extern "C" void onStopSignal(int signalNumber)
 {
@@ -83,7 +98,8 @@ void PortJob::run()
 {
     PortRun::Reporter reporter{[this](const QString& text) { emit progressed(text); },
                                [this](const QString& line) { emit lineReceived(line); },
-                               [this](const QString& note) { emit noted(note); }};
+                               [this](const QString& note) { emit noted(note); },
+                               [this](const QString& wire) { emit noted(wire); }};
     PortRun portRun(request, port, reporter, stopRequested);
     result = std::make_unique<PortOutcome>(portRun.run());
 }
@@ -131,7 +147,8 @@ void Shelf::writeResults(const QByteArray& bytes)
 bool Shelf::dataOnStandardOutput() const
 {
     const bool writesFile = request.command == ShelfCommand::ReadRecords || request.command == ShelfCommand::ReadCodes;
-    return request.command == ShelfCommand::Monitor || (writesFile && request.toStandardOutput());
+    return request.command == ShelfCommand::Monitor || request.command == ShelfCommand::Send
+        || (writesFile && request.toStandardOutput());
 }
 
 QString Shelf::prefix(const PortJob& job) const
@@ -197,11 +214,37 @@ void Shelf::showProgress()
 {
     if (progress.isEmpty())
         return;
+    writeOut(stderr, QStringLiteral("\r") + progressLine(progress, terminalWidth()) + QStringLiteral("\x1b[K"));
+    progressShown = true;
+}
+
+QString progressLine(const QMap<QString, QString>& progress, int width)
+{
     QStringList parts;
     for (auto entry = progress.cbegin(); entry != progress.cend(); ++entry)
         parts << entry.key() + QStringLiteral(": ") + entry.value();
-    writeOut(stderr, QStringLiteral("\r") + parts.join(QStringLiteral("  ")) + QStringLiteral("\x1b[K"));
-    progressShown = true;
+    QString line = parts.join(QStringLiteral("  "));
+    // A line longer than the terminal wraps, and the next one cannot clear
+    // it: the ports' counts are summed ("records 720/2472") instead.
+    if (line.size() >= width && progress.size() > 1) {
+        static const QRegularExpression count(QStringLiteral("^(\\S+) (\\d+)/(\\d+)$"));
+        QString word;
+        qint64 done = 0;
+        qint64 total = 0;
+        for (const QString& text : progress) {
+            const QRegularExpressionMatch match = count.match(text);
+            if (!match.hasMatch() || (!word.isEmpty() && word != match.captured(1))) {
+                word.clear();
+                break;
+            }
+            word = match.captured(1);
+            done += match.captured(2).toLongLong();
+            total += match.captured(3).toLongLong();
+        }
+        line = word.isEmpty() ? QStringLiteral("%1 ports at work").arg(progress.size())
+                              : QStringLiteral("%1 ports: %2 %3/%4").arg(progress.size()).arg(word).arg(done).arg(total);
+    }
+    return line.left(std::max(1, width - 1));
 }
 
 void Shelf::clearProgress()
@@ -210,4 +253,13 @@ void Shelf::clearProgress()
         return;
     writeOut(stderr, QStringLiteral("\r\x1b[K"));
     progressShown = false;
+}
+
+int listPorts(const ShelfRequest& request, const SettingsStore& settings)
+{
+    const QtSerialDevices devices;
+    if (writeOut(stdout, portListing(settings, devices, request.json).toUtf8()))
+        return ExitStatus::Done;
+    writeOut(stderr, QStringLiteral("tagorix: cannot write to standard output: %1\n").arg(qt_error_string(errno)));
+    return ExitStatus::FileFailed;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/commands.h"
 #include "cli/setting_change.h"
 #include "options/command_options.h"
 #include "platform/port_names.h"
@@ -24,10 +25,12 @@ constexpr int FileFailed = 4;   // a file cannot be read or written
 constexpr int signalled(int signalNumber) { return 128 + signalNumber; }
 } // namespace ExitStatus
 
+// The longest --wait: a day.
+constexpr int maxWaitSeconds = 86400;
+
 // The port in a file name: "COM3", "ttyUSB0", "pts-4".
 QString fileNamePart(const PortTarget& port);
 
-enum class ShelfCommand { Info, Set, ReadRecords, EraseRecords, LoadCodes, ReadCodes, EraseCodes, ReadId, Scan, Monitor };
 
 // What the command line asks for, checked.
 struct ShelfRequest {
@@ -36,7 +39,10 @@ struct ShelfRequest {
     QList<PortTarget> ports;
     bool json = false;
     bool quiet = false;
+    bool verbose = false;
     int waitSeconds = 10;
+    int quietTimeMs = 500; // send
+    QString text;          // send
     QList<SettingChange> changes; // set
     // read-records, load-codes, read-codes; may hold {port}, {date} and {time};
     // "-" is standard output.

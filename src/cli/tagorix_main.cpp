@@ -26,6 +26,8 @@ int main(int argc, char* argv[])
     // the signal would end the program in the middle of a record.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+    if (commandLine.request.command == ShelfCommand::Ports)
+        return listPorts(commandLine.request, settings);
     stopOnSignals();
     Shelf shelf(commandLine.request);
     return shelf.run();
