@@ -77,7 +77,8 @@ QString portListing(const SettingsStore& settings, const SerialDevices& devices,
             facts << QStringLiteral("serial %1").arg(info.serialNumber);
         if (!info.description.isEmpty())
             facts << info.description;
-        text += QStringLiteral("  %1  %2%3\n").arg(info.path, facts.join(QStringLiteral(", ")), heldText(holders));
+        facts.prepend(info.path);
+        text += QStringLiteral("  ") + facts.join(QStringLiteral(", ")) + heldText(holders) + u'\n';
     }
     if (!json)
         return text;
