@@ -144,6 +144,10 @@ private slots:
         QVERIFY(text.contains("not a regular file"));
         QCOMPARE(failureNumberOf([&] { file.openForWriting(pipe); }), FailureNumber::FileAccessError);
         QCOMPARE(failureNumberOf([&] { file.openForWriting("/dev/full"); }), FailureNumber::FileAccessError);
+        // A file the system cannot make there is no matter of permission.
+        QCOMPARE(failureNumberOf([&] { file.openForWriting("/proc/records.csv"); }, &text),
+                 FailureNumber::FileAccessError);
+        QVERIFY2(!text.contains("Permission denied"), qPrintable(text));
         QVERIFY(!file.isOpen());
     }
 

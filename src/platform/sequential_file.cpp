@@ -95,6 +95,9 @@ void SequentialFile::writeWhole(const QString& path, const QByteArray& bytes)
 
 void SequentialFile::throwOpenFailure(const QFileDevice& file, bool forWriting)
 {
+    // Qt says OpenError for every refusal of the system; the system's own
+    // error, read before anything else can change it, tells a permission.
+    const int systemError = errno;
     const QString path = file.fileName();
     if (path.isEmpty())
         throw Failure(FailureNumber::BadFileName, QStringLiteral("Bad file name: no file name given"));
@@ -105,7 +108,8 @@ void SequentialFile::throwOpenFailure(const QFileDevice& file, bool forWriting)
         throw Failure(FailureNumber::FileNotFound, QStringLiteral("File not found: %1").arg(path));
     if (info.isDir())
         throw Failure(FailureNumber::FileAccessError, QStringLiteral("Path/File access error: %1 is a folder").arg(path));
-    if (file.error() == QFileDevice::OpenError || file.error() == QFileDevice::PermissionsError)
+    if (file.error() == QFileDevice::PermissionsError || systemError == EACCES || systemError == EPERM
+        || systemError == EROFS)
         throw Failure(FailureNumber::PermissionDenied,
                       QStringLiteral("Permission denied: %1 (%2)").arg(path, file.errorString()));
     throw Failure(FailureNumber::FileAccessError,
