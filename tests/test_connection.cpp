@@ -46,8 +46,11 @@ private slots:
         QCOMPARE(h.sent(), QList<QByteArray>{"ONLINE"});
         QCOMPARE(h.form().Ausgabe->toPlainText().trimmed(), initialising);
         QVERIFY(allPagesEnabled(h.form(), true));
-        // The list keeps showing the port the commands go to.
+        // The list keeps showing the port the commands go to, and the open
+        // port cannot be remapped.
         QVERIFY(!h.form().Port->isEnabled());
+        QVERIFY(!h.form().portDevices->isEnabled());
+        QVERIFY(!h.form().assignDevice->isEnabled());
         QCOMPARE(h.form().ReplyMode, ReplyModes::HandshakeAndReadBack);
         QCOMPARE(h.window->device().handshake().countdown(), 5);
     }
@@ -122,6 +125,7 @@ private slots:
         QVERIFY(!h.fakes.port.isOpen());
         QVERIFY(allPagesEnabled(h.form(), false));
         QVERIFY(h.form().Port->isEnabled());
+        QVERIFY(h.form().assignDevice->isEnabled());
         QCOMPARE(h.form().Connect->text(), QStringLiteral("Connect"));
         QCOMPARE(h.form().akku->value(), 0);
         QCOMPARE(h.form().ReplyMode, 0);
