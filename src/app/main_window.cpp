@@ -67,8 +67,9 @@ void MainWindow::saveOutput()
 {
     try {
         const QString path =
-            platform.dialogs.chooseFileToSave(QStringLiteral("Save As"),
-                                              QStringLiteral("Text files (*.txt)|*.txt|All files|*.*"),
+            platform.dialogs.chooseFileToSave(tr("Save As"),
+                                              tr("Text files (*.txt)") + QStringLiteral("|*.txt|")
+                                                  + tr("All files") + QStringLiteral("|*.*"),
                                               Replacing::AfterAsking);
         SequentialFile::writeWhole(path, f.Ausgabe->shownBytes());
     } catch (const Failure& failure) {
