@@ -49,6 +49,7 @@ void MainWindow::buildControls()
     chainTabOrder(this, f);
     const QList<QFrame*> pages = f.pages();
     scaleToFont(this, QList<QWidget*>(pages.begin(), pages.end()), scale);
+    makeRoomForCaptions(this, QList<QWidget*>(pages.begin(), pages.end()));
     // The logo fills its place, enlarged with the font, in as many pixels as
     // the screen shows there.
     const QSize logoSize(200, 36);
