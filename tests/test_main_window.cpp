@@ -446,6 +446,7 @@ private slots:
         QTest::addColumn<double>("fontFactor");
         QTest::newRow("default font") << 1.0;
         QTest::newRow("1.5 times the font") << 1.5;
+        QTest::newRow("twice the font") << 2.0;
     }
     void captionsFitTheirControlsAndTheWindowGrowsWithTheFont()
     {
