@@ -77,15 +77,17 @@ void makeRoomForCaption(QWidget* control)
         return;
     const auto [leftRoom, rightRoom] = freeRoom(control);
     QRect r = control->geometry();
-    const int rightward = std::min(missing, rightRoom);
-    r.setRight(r.right() + rightward);
-    missing -= rightward;
+    // A label grows away from the field it stands in front of first; a
+    // check box keeps its box where it is.
     auto* label = qobject_cast<QLabel*>(control);
     if (label) {
         const int leftward = std::min(missing, leftRoom);
         r.setLeft(r.left() - leftward);
         missing -= leftward;
     }
+    const int rightward = std::min(missing, rightRoom);
+    r.setRight(r.right() + rightward);
+    missing -= rightward;
     control->setGeometry(r);
     if (missing <= 0)
         return;
