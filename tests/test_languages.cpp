@@ -1,5 +1,6 @@
 #include "form/controls.h"
 #include "support/caption_fit.h"
+#include "support/linux_tools.h"
 #include "test_online_pages.h"
 
 #include <QApplication>
@@ -33,6 +34,9 @@ WindowTexts textsOf(MainWindow& window)
 {
     WindowTexts t{{"title", window.windowTitle()}};
     for (QWidget* w : window.findChildren<QWidget*>()) {
+        // The tab strip's scroll buttons speak Qt's own translation.
+        if (qobject_cast<QTabBar*>(w->parent()))
+            continue;
         const QString at = (w->parent() ? w->parent()->objectName() : QString()) + u'/' + w->objectName() + u' ';
         auto* label = qobject_cast<QLabel*>(w);
         auto* button = qobject_cast<QAbstractButton*>(w);
@@ -127,6 +131,7 @@ private slots:
     }
     void theLanguageFollowsTheSystem()
     {
+        SKIP_UNLESS_LINUX("the language from LANGUAGE, LC_ALL, LC_MESSAGES and LANG");
         QFETCH(QString, environment);
         QFETCH(QString, language);
         QProcessEnvironment system = QProcessEnvironment::systemEnvironment();
@@ -178,10 +183,9 @@ private slots:
         const QByteArray englishBytes = bytesOfEveryControl(dir.path());
         QVERIFY(englishBytes.count('\r') > 100);
 
-        Translations speaking;
-        QVERIFY(speaking.load(language));
-        QCoreApplication::installTranslator(&speaking.program);
-        QCoreApplication::installTranslator(&speaking.qt);
+        QTranslator translation;
+        QVERIFY(translation.load(QStringLiteral("tagorix_") + language, QStringLiteral(TAGORIX_TRANSLATIONS_DIR)));
+        QCoreApplication::installTranslator(&translation);
         WindowHarness translatedWindow;
         const WindowTexts translated = textsOf(*translatedWindow.window);
         int visible = 0;
