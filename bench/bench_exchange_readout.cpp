@@ -55,7 +55,7 @@ Run toolRun(const QString& path, int records, bool paced)
     QList<qint64> recordNs;
     QElapsedTimer clock;
     clock.start();
-    tool.mainWindow().link().replies().setLineObserver([&](const QString&) {
+    QObject::connect(&tool.mainWindow().device(), &::Device::lineHeard, &tool.mainWindow(), [&](const QString&) {
         if (tool.form().ReplyMode == ReplyModes::RecordLine)
             recordNs << clock.nsecsElapsed();
     });

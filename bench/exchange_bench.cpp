@@ -42,7 +42,7 @@ Tool::Tool(const QString& devicePath)
     settings.save(QStringLiteral("Ports"), QStringLiteral("COM%1").arg(toolPortNumber), devicePath);
     window = std::make_unique<MainWindow>(platform);
     window->show();
-    port.open(toolPortNumber);
+    port.open(portTarget(toolPortNumber, settings));
     for (QFrame* page : form().pages())
         page->setEnabled(true);
     form().Tabulator->setCurrentIndex(4);

@@ -62,7 +62,7 @@ public:
 
 private:
     MemorySettingsStore settings;
-    QtSerialPort port{settings};
+    QtSerialPort port;
     QtClock clock;
     FakeDialogs fakeDialogs;
     QtSerialDevices devices;

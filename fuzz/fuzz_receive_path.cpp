@@ -27,7 +27,7 @@ struct World {
     World()
     {
         window = new MainWindow(fakes.platform);
-        window->link().replies().setLineObserver([this](const QString& line) { handled << line; });
+        QObject::connect(&window->device(), &Device::lineHeard, window, [this](const QString& line) { handled << line; });
     }
 };
 

@@ -1,6 +1,7 @@
 // tagorix-sim: the simulated device on a pseudo-terminal, for the tool to
 // open as its serial port.
 
+#include "base/port_number.h"
 #include "options/command_options.h"
 #include "sim/port_mapping.h"
 #include "sim/pty_server.h"
@@ -75,7 +76,7 @@ int main(int argc, char* argv[])
         "mapping back. All random behaviour is drawn from the seed, so a run repeats exactly."));
     addStandardOptions(parser);
     const QList<QCommandLineOption> options{
-        {{QStringLiteral("p"), QStringLiteral("port")}, QStringLiteral("Map COM<n> to the device (default 1)."),
+        {{QStringLiteral("p"), QStringLiteral("port")}, QStringLiteral("Map COMn to the device (COMn or n; default 1)."),
          QStringLiteral("n"), QStringLiteral("1")},
         {QStringLiteral("no-map"), QStringLiteral("Leave the tool's settings alone.")},
         {QStringLiteral("seed"), QStringLiteral("Seed of every random choice (default 1)."), QStringLiteral("n"),
@@ -126,7 +127,10 @@ int main(int argc, char* argv[])
     int portNumber = 1;
     QList<std::pair<QByteArray, int>> settings;
     try {
-        portNumber = whole(parser, QStringLiteral("port"), 1, 255);
+        const std::optional<int> port = portNumberFrom(parser.value(QStringLiteral("port")));
+        if (!port)
+            throw Usage{QStringLiteral("--port takes COM1 to COM%1 or 1 to %1").arg(maxPortNumber)};
+        portNumber = *port;
         device.seed = static_cast<quint64>(number(parser, QStringLiteral("seed"), 0, 9.0e15));
         device.baudRate = whole(parser, QStringLiteral("baud"), 0, 4'000'000);
         device.replyDelayMs = whole(parser, QStringLiteral("delay"), 0, 600'000);
@@ -200,7 +204,7 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "tagorix-sim: %s\n", failure.what());
             return 1;
         }
-        std::fprintf(stderr, "tagorix-sim: COM%d -> %s (in %s)\n", portNumber, qPrintable(server.devicePath()),
+        std::fprintf(stderr, "tagorix-sim: %s -> %s (in %s)\n", qPrintable(portKey(portNumber)), qPrintable(server.devicePath()),
                      qPrintable(PortMapping::settingsFile()));
     }
     std::printf("%s\n", qPrintable(server.devicePath()));

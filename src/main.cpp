@@ -31,7 +31,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(TAGORIX_APP_ID));
 
     QtSettingsStore settings;
-    QtSerialPort port(settings);
+    QtSerialPort port;
     QtClock clock;
     QtDialogs dialogs;
     QtSerialDevices devices;

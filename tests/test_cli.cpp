@@ -2,9 +2,14 @@
 // and against the window on one simulated device: the same bytes.
 
 #include "app/main_window.h"
+#include "platform/port_names.h"
+#include "platform/qt_settings_store.h"
 #include "support/linux_tools.h"
 #include "support/sim_session.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -65,6 +70,14 @@ struct SimProgram {
         if (process.waitForStarted(5000) && QTest::qWaitFor([&] { return process.canReadLine(); }, 5000))
             path = QString::fromLocal8Bit(process.readLine()).trimmed();
     }
+    // What tagorix-sim -v has shown of the line so far.
+    const QByteArray& heard()
+    {
+        traffic += process.readAllStandardError();
+        return traffic;
+    }
+    QByteArray traffic;
+
     ~SimProgram()
     {
         process.terminate();
@@ -90,7 +103,10 @@ private slots:
     void initTestCase() { SKIP_UNLESS_LINUX("a pseudo-terminal"); }
     void commandsOnSimulatedDevices();
     void aShelfRunsEveryPortAtOnceAndEndsWithTheWorstStatus();
-    void ctrlCEndsAReadOutWithWholeRecords();
+    void everySignalEndsWithWholeRecordsAndAGoodbye_data();
+    void everySignalEndsWithWholeRecordsAndAGoodbye();
+    void oneDeviceUnderTwoNamesHasOneHolder();
+    void customCodesKeepTheirBytesOnTheWayInAndOut();
     void theSameBytesAsTheWindow();
 };
 
@@ -99,9 +115,12 @@ void CliTest::commandsOnSimulatedDevices()
     struct Row {
         const char* name;
         QStringList simOptions;
-        QStringList arguments; // {dev}: the device's pty, {dir}: a folder of the row's own, with codes.csv
+        QStringList arguments; // {dev}: the device's pty, {dir}: a folder of the row's own, with the
+                               // files below; {com}: the row's port number
         int status;
         QString out; // a pattern that the whole of stdout matches, {dev} and {dir} as above
+        QString err = {}; // a pattern that stderr contains
+        int comPort = 0;  // COMn mapped to the device; without --port, also the port chosen last
     };
     const QStringList port{"-p", "{dev}"};
     const QList<Row> rows{
@@ -110,10 +129,23 @@ void CliTest::commandsOnSimulatedDevices()
          "battery=57\ncustom-codes=0\nrecords=3\n# {dev}: read at .*\n"},
         {"set, read back", {}, port + QStringList{"set", "tag-type=10", "switch-off-time=aus", "clock=now"}, 0,
          "{dev}: 3 settings set and read back\n"},
-        {"set a value the device refuses", {}, port + QStringList{"set", "menu=300"}, 1,
-         "{dev}: did not take menu=300 \\(the device reports 31\\)\n"},
+        {"set a value the device refuses", {}, port + QStringList{"set", "read-timeout=1000"}, 1,
+         "{dev}: the device refused read-timeout=1000: it answered \"Error\".\n"},
         {"set a value the list does not have", {}, port + QStringList{"set", "tag-type=12"}, 2, ""},
+        {"set a flag to 2", {}, port + QStringList{"set", "beeper=2"}, 2, "", "beeper takes 0 (off) or 1"},
+        {"set a switch-off time that is no number", {}, port + QStringList{"set", "switch-off-time=abc"}, 2, ""},
+        {"set the clock to no time", {}, port + QStringList{"set", "clock=garbage"}, 2, ""},
+        {"set a key mask beyond F5", {}, port + QStringList{"set", "menu=300"}, 2, ""},
         {"set the battery", {}, port + QStringList{"set", "battery=50"}, 2, ""},
+        {"set from a profile that info wrote", {}, port + QStringList{"set", "--from", "{dir}/profile.txt"}, 0,
+         "{dev}: 2 settings set and read back\n"},
+        {"info reads never", {"--set", "OFF=0"}, port + QStringList{"info"}, 0, ".*\nswitch-off-time=never\n.*"},
+        {"a read-back query answered \"Error\"", {"--error-rate", "1", "--error-commands", "TIMEOUT"},
+         port + QStringList{"info"}, 1,
+         "{dev}: the device answered \"Error\" when asked for its read-timeout \\(TIMEOUT\\).\n"},
+        {"a bare port number", {"--records", "2"}, {"-p", "{com}", "erase-records", "--yes"}, 0, "COM{com}: records erased\n",
+         {}, 7},
+        {"the port chosen last in the window", {}, {"info"}, 0, ".*# COM9: read at .*", {}, 9},
         {"read-records", {"--records", "3"}, port + QStringList{"read-records", "{dir}/r.csv"}, 0,
          "{dev}: 3 records in {dir}/r.csv\n"},
         {"read-records, no count", {"--records", "3", "--silent", "STA"},
@@ -130,6 +162,8 @@ void CliTest::commandsOnSimulatedDevices()
          "{dev}: The load of custom codes stopped: the device reported \"Memory full\" at line 2\\..*\n"},
         {"load-codes, missing file", {}, port + QStringList{"load-codes", "{dir}/none.csv"}, 4,
          "{dev}: .*none.csv.*\n"},
+        {"load-codes, a blank line", {}, port + QStringList{"load-codes", "{dir}/blank.csv"}, 0,
+         "{dev}: 3 lines of custom codes loaded from {dir}/blank.csv\n", "line 2 is empty: sent as an empty code"},
         {"erase without --yes", {}, port + QStringList{"erase-records"}, 2, ""},
         {"erase", {"--records", "3"}, port + QStringList{"erase-records", "--yes"}, 0, "{dev}: records erased\n"},
         {"scan", {}, port + QStringList{"scan"}, 0, "{dev}: [0-9]{13}\n"},
@@ -149,19 +183,33 @@ void CliTest::commandsOnSimulatedDevices()
         QProcess* cli = nullptr;
         QString filled(QString text) const
         {
-            return text.replace(QStringLiteral("{dev}"), device->path).replace(QStringLiteral("{dir}"), dir.path());
+            return text.replace(QStringLiteral("{dev}"), device->path)
+                .replace(QStringLiteral("{dir}"), dir.path())
+                .replace(QStringLiteral("{com}"), QString::number(row.comPort));
         }
     };
     QObject owner;
     std::list<Running> running;
     for (const Row& row : rows) {
         Running& r = running.emplace_back(Running{row, {}, {}, {}});
-        QFile codes(r.dir.filePath(QStringLiteral("codes.csv")));
-        QVERIFY(codes.open(QIODevice::WriteOnly));
-        codes.write("1;one\r\n2;two\r\n3;three\r\n");
-        codes.close();
-        r.device = std::make_unique<SimProgram>(row.simOptions);
+        const QList<QPair<QString, QByteArray>> files{
+            {"codes.csv", "1;one\r\n2;two\r\n3;three\r\n"},
+            {"blank.csv", "1;one\r\n\r\n3;three\r\n"},
+            // As info writes it, a setting given twice: the last one counts.
+            {"profile.txt", "tag-type=3\nbeeper=1\nbattery=57\ncustom-codes=0\nrecords=3\nbeeper=0\n# x: read at\n"}};
+        for (const auto& [name, bytes] : files) {
+            QFile file(r.dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
+        r.device = std::make_unique<SimProgram>(QStringList{"-v"} + row.simOptions);
         QVERIFY2(!r.device->path.isEmpty(), row.name);
+        if (row.comPort > 0) {
+            QtSettingsStore settings;
+            settings.save(portsSection, portKey(row.comPort), r.device->path);
+            if (!row.arguments.contains("-p"))
+                settings.save(chosenPortSection, chosenPortKey, QStringLiteral(" %1").arg(row.comPort - 1));
+        }
         QStringList arguments;
         for (const QString& argument : row.arguments)
             arguments << r.filled(argument);
@@ -174,8 +222,19 @@ void CliTest::commandsOnSimulatedDevices()
                                          QRegularExpression::DotMatchesEverythingOption);
         // A usage error is told on stderr, with nothing sent to the device.
         const bool usageTold = r.row.status != 2 || run.err.contains(QStringLiteral("Try 'tagorix --help'"));
-        if (run.status != r.row.status || !pattern.match(run.out).hasMatch() || !usageTold)
-            failures << QStringLiteral("%1: status %2, stdout:\n%3stderr:\n%4").arg(r.row.name).arg(run.status).arg(run.out, run.err);
+        // Every run that reached the device says goodbye.
+        r.device->process.terminate();
+        r.device->process.waitForFinished(5000);
+        const QString heard = QString::fromLocal8Bit(r.device->heard());
+        const bool reached = r.row.status != 2 && r.row.status != 3;
+        const bool goodbye = heard.contains(QStringLiteral("<< DISCONNECT\\r")) == reached;
+        if (run.status != r.row.status || !pattern.match(run.out).hasMatch() || !usageTold || !goodbye
+            || !run.err.contains(r.filled(r.row.err)))
+            failures << QStringLiteral("%1: status %2, goodbye %3, stdout:\n%4stderr:\n%5")
+                            .arg(r.row.name)
+                            .arg(run.status)
+                            .arg(goodbye)
+                            .arg(run.out, run.err);
     }
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join(u'\n')));
 }
@@ -199,27 +258,106 @@ void CliTest::aShelfRunsEveryPortAtOnceAndEndsWithTheWorstStatus()
     QCOMPARE(fileBytes(secondFile).count("\r\n"), 30);
 }
 
-void CliTest::ctrlCEndsAReadOutWithWholeRecords()
+void CliTest::everySignalEndsWithWholeRecordsAndAGoodbye_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("told");
+#ifdef Q_OS_LINUX
+    const QString readOut = QStringLiteral("The read-out of records was cut short: %1 of the 2000 records the device "
+                                           "announced are in the file.");
+    QTest::newRow("Ctrl-C") << SIGINT << "read-records" << 130 << "interrupted. " + readOut;
+    QTest::newRow("SIGTERM") << SIGTERM << "read-records" << 143 << "terminated. " + readOut;
+    QTest::newRow("SIGHUP") << SIGHUP << "read-records" << 129 << "hung up. " + readOut;
+    QTest::newRow("Ctrl-C ends a monitor") << SIGINT << "monitor" << 0 << "monitor ended";
+#endif
+}
+
+void CliTest::everySignalEndsWithWholeRecordsAndAGoodbye()
 {
 #ifdef Q_OS_LINUX
+    QFETCH(int, signalNumber);
+    QFETCH(QString, command);
+    QFETCH(int, status);
+    QFETCH(QString, told);
     // Paced like a real line: 2,000 records take about 30 s.
-    SimProgram device({"--records", "2000"});
+    SimProgram device({"-v", "--records", "2000"});
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("records.csv"));
     QObject owner;
-    QProcess* cli = startCli({"-p", device.path, "read-records", path}, &owner);
-    QVERIFY(QTest::qWaitFor([&] { return fileBytes(path).count("\r\n") >= 10; }, 20'000));
-    ::kill(static_cast<pid_t>(cli->processId()), SIGINT);
+    QProcess* cli = startCli(QStringList{"-p", device.path, command} + (command == u"monitor" ? QStringList() : QStringList{path}), &owner);
+    if (command == u"monitor")
+        QVERIFY(QTest::qWaitFor([&] { return device.heard().contains("<< AKKU"); }, 20'000));
+    else
+        QVERIFY(QTest::qWaitFor([&] { return fileBytes(path).count("\r\n") >= 10; }, 20'000));
+    ::kill(static_cast<pid_t>(cli->processId()), signalNumber);
     const CliRun run = finished(*cli);
-    QCOMPARE(run.status, 130);
+    QCOMPARE(run.status, status);
     const QByteArray records = fileBytes(path);
-    QVERIFY(records.endsWith("\r\n"));
-    const qsizetype inFile = records.count("\r\n");
-    QVERIFY(inFile < 2000);
-    QCOMPARE(run.out, QStringLiteral("%1: interrupted. The read-out of records was cut short: %2 of the 2000 records "
-                                     "the device announced are in the file.\n")
-                          .arg(device.path)
-                          .arg(inFile));
+    if (told.contains(u'%'))
+        told = told.arg(records.count("\r\n"));
+    QCOMPARE(run.out, QStringLiteral("%1: %2\n").arg(device.path, told));
+    if (command != u"monitor")
+        QVERIFY(records.endsWith("\r\n"));
+    // The device heard the goodbye, stopped sending, and answers the next run at once.
+    QVERIFY(QTest::qWaitFor([&] { return device.heard().contains("<< DISCONNECT\\r"); }, 2000));
+    QElapsedTimer next;
+    next.start();
+    const CliRun info = runCli({"-p", device.path, "info"});
+    QCOMPARE(info.status, 0);
+    QVERIFY2(next.elapsed() < 5000, qPrintable(QString::number(next.elapsed())));
+#endif
+}
+
+void CliTest::oneDeviceUnderTwoNamesHasOneHolder()
+{
+#ifdef Q_OS_LINUX
+    SimProgram device({"-v"});
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("by-id-link"));
+    QVERIFY(QFile::link(device.path, link));
+    QObject owner;
+    QProcess* monitor = startCli({"-p", link, "monitor"}, &owner);
+    QVERIFY(QTest::qWaitFor([&] { return device.heard().contains("<< AKKU"); }, 20'000));
+
+    const CliRun second = runCli({"-p", device.path, "info"});
+    QCOMPARE(second.status, 3);
+    QVERIFY2(second.out.contains(QStringLiteral("in use by tagorix")), qPrintable(second.out));
+    const CliRun both = runCli({"-p", link + u',' + device.path, "info"});
+    QCOMPARE(both.status, 2);
+    QVERIFY2(both.err.contains(QStringLiteral("are the same device")), qPrintable(both.err));
+
+    ::kill(static_cast<pid_t>(monitor->processId()), SIGINT);
+    QCOMPARE(finished(*monitor).status, 0);
+#endif
+}
+
+void CliTest::customCodesKeepTheirBytesOnTheWayInAndOut()
+{
+#ifdef Q_OS_LINUX
+    SimProgram device({});
+    QTemporaryDir dir;
+    const QString codes = dir.filePath(QStringLiteral("codes.csv"));
+    QFile file(codes);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("caf\xC3\xA9;1\r\n\r\nx;2\r\n");
+    file.close();
+    const CliRun load = runCli({"-p", device.path, "load-codes", codes});
+    QCOMPARE(load.status, 0);
+
+    QObject owner;
+    QProcess* read = startCli({"-p", device.path, "read-codes"}, &owner);
+    QVERIFY(read->waitForFinished(30'000));
+    QCOMPARE(read->exitCode(), 1);
+    const QByteArray out = read->readAllStandardOutput();
+    QVERIFY2(out.startsWith("caf\xC3\xA9|1\nx|2\n"), out.constData());
+    QVERIFY2(out.contains("2 of the 3 custom codes it holds; 1 could not be seen"), out.constData());
+
+    const CliRun json = runCli({"-p", device.path, "--json", "read-codes"});
+    const QJsonArray read2 = QJsonDocument::fromJson(json.out.toUtf8()).object().value("codes").toArray();
+    QCOMPARE(read2.size(), 2);
+    QCOMPARE(read2.at(0).toString(), QStringLiteral("caf\u00E9|1"));
 #endif
 }
 
@@ -275,11 +413,11 @@ void CliTest::theSameBytesAsTheWindow()
     const qsizetype before = device.state().commandsReceived.size();
     const CliRun set = runCli(QStringList{"-p", port, "set"} + settingsSet);
     QVERIFY2(set.status == 0, qPrintable(set.out + set.err));
-    // Between the read-back's last query and the one that checks them.
+    // Between the read-back's last query and the questions that check them.
     const QList<QByteArray> received = device.state().commandsReceived.mid(before);
     const qsizetype firstSet = received.indexOf("AKKU") + 1;
     QCOMPARE(received.mid(firstSet, settingsSet.size()), windowSettings);
-    QCOMPARE(received.at(firstSet + settingsSet.size()), QByteArray("ONLINE"));
+    QCOMPARE(received.at(firstSet + settingsSet.size()), QByteArray("TAGTYP"));
 
     const QString cliFile = dir.filePath(QStringLiteral("cli.csv"));
     const CliRun readOut = runCli({"-p", port, "read-records", cliFile});

@@ -1,4 +1,6 @@
 #include "base/failure.h"
+#include "core/data_exchange.h"
+#include "core/read_back.h"
 #include "form/controls.h"
 #include "form/output_box.h"
 #include "platform/qt_clock.h"
@@ -147,7 +149,12 @@ private slots:
             if (apart.elapsed() >= OutputBox::ImmediateRedrawIntervalMs)
                 continue;
             QCOMPARE(paints, 1);
-            QtClock().pause(QtClock::SeenPauseMs);
+            // The custom-code load's pause before each line is too short to be seen.
+            QtClock().pause(DataExchange::pacingMs);
+            QCOMPARE(paints, 1);
+            // The read-back's pause before each query, the shortest that blocks the
+            // window for long, shows what came.
+            QtClock().pause(ReadBack::QueryGapMs);
             QCOMPARE(paints, 2);
             return;
         }

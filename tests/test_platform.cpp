@@ -80,6 +80,33 @@ private slots:
         QCOMPARE(lines, QList<QByteArray>({"a;b", "c", "d", "e", "", "", "last"}));
     }
 
+    // The load's progress counts the lines as its reading finds them.
+    void theLineCountIsWhatReadingFinds_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<qint64>("lines");
+        QTest::newRow("every kind of end") << QByteArray("a;b\r\nc\rd\ne\r\n\r\n\nlast") << qint64(7);
+        QTest::newRow("CR only") << QByteArray("x;1\r").repeated(29) << qint64(29);
+        QTest::newRow("one ended line") << QByteArray("x\r\n") << qint64(1);
+        QTest::newRow("empty") << QByteArray() << qint64(0);
+        QTest::newRow("CR LF across a read") << QByteArray(65535, 'x') + "\r\ny" << qint64(2);
+    }
+    void theLineCountIsWhatReadingFinds()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(qint64, lines);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("codes.csv");
+        writeBytes(path, bytes);
+        SequentialFile file;
+        file.openForReading(path);
+        qint64 read = 0;
+        for (; !file.atEnd(); ++read)
+            file.readLine();
+        QCOMPARE(read, lines);
+        QCOMPARE(SequentialFile::lineCount(path), lines);
+    }
+
     void aFinalLineEndAddsNoEmptyLine()
     {
         QTemporaryDir dir;

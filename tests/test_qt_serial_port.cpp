@@ -13,7 +13,7 @@ namespace {
 struct PortOnPty {
     PtyDevice device;
     MemorySettingsStore settings;
-    QtSerialPort port{settings};
+    QtSerialPort port;
     QByteArray received;
     QList<Failure> losses;
 
@@ -34,7 +34,7 @@ private slots:
     {
         SKIP_UNLESS_LINUX("a pseudo-terminal");
         PortOnPty p;
-        p.port.open(5);
+        p.port.open(portTarget(5, p.settings));
         QVERIFY(p.port.isOpen());
         p.port.write("ONLINE\r");
         // No event loop runs here: the bytes must already be on their way.
@@ -52,7 +52,7 @@ private slots:
     {
         SKIP_UNLESS_LINUX("a pseudo-terminal");
         PortOnPty p;
-        p.port.open(5);
+        p.port.open(portTarget(5, p.settings));
         QByteArray all;
         for (int c = 1; c <= 0xFF; ++c)
             if (c != '\r' && c != '\n')
@@ -66,7 +66,7 @@ private slots:
         SKIP_UNLESS_LINUX("a pseudo-terminal");
         PortOnPty p;
         p.device.send("garbage before open\r\nmore");
-        p.port.open(5);
+        p.port.open(portTarget(5, p.settings));
         p.device.send("Ok\r\n");
         QTRY_VERIFY_WITH_TIMEOUT(p.received.contains("Ok\r\n"), 2000);
         QCOMPARE(p.received, QByteArray("Ok\r\n"));
@@ -76,9 +76,9 @@ private slots:
     {
         MemorySettingsStore settings;
         settings.save("Ports", "COM9", "/dev/no-such-tagorix-device");
-        QtSerialPort port(settings);
+        QtSerialPort port;
         try {
-            port.open(9);
+            port.open(portTarget(9, settings));
             QFAIL("opened a missing device");
         } catch (const Failure& failure) {
             QVERIFY(failure.description.contains("COM9"));
@@ -92,7 +92,7 @@ private slots:
     {
         SKIP_UNLESS_LINUX("a pseudo-terminal");
         PortOnPty p;
-        p.port.open(5);
+        p.port.open(portTarget(5, p.settings));
         p.device.hangUp();
         QTRY_VERIFY_WITH_TIMEOUT(!p.port.isOpen(), 3000);
         QTest::qWait(300);
@@ -126,7 +126,7 @@ private slots:
                 QTest::qSleep(100); // a blocking pause inside the handler
             }
         });
-        p.port.open(5);
+        p.port.open(portTarget(5, p.settings));
         p.device.send("first\r\n");
         QTRY_COMPARE_WITH_TIMEOUT(p.received, QByteArray("first\r\nsecond\r\n"), 2000);
     }

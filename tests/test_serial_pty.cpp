@@ -46,7 +46,7 @@ struct RealWindow {
     MainWindow window{real.platform};
 
     Form1& form() { return window.form(); }
-    void send(const QString& command) { window.link().send(command); }
+    void send(const QString& command) { window.device().send(command); }
 };
 
 QByteArray allHighBytes()
@@ -82,7 +82,7 @@ void SerialPtyTest::aSessionAnswersThroughTheReceivePath()
 {
     SimSession device;
     RealWindow tool;
-    tool.real.port.open(device.portNumber());
+    tool.real.port.open(portTarget(device.portNumber(), tool.real.settings));
     tool.send(QStringLiteral("ONLINE"));
     QTRY_COMPARE_WITH_TIMEOUT(tool.form().Zeile->text(), QStringLiteral("Ok"), 5000);
     QCOMPARE(tool.form().Ausgabe->toPlainText().trimmed(), QStringLiteral("Ok"));
@@ -110,7 +110,7 @@ void SerialPtyTest::bytesAbove127ComeBackUnchanged()
 {
     SimSession device;
     RealWindow tool;
-    tool.real.port.open(device.portNumber());
+    tool.real.port.open(portTarget(device.portNumber(), tool.real.settings));
     const QByteArray high = allHighBytes();
     const QString highText = QString::fromLatin1(high);
 
@@ -130,7 +130,7 @@ void SerialPtyTest::theToolMayCloseAndReopenThePort()
     SimSession device;
     RealWindow tool;
     for (int round = 0; round < 3; ++round) {
-        tool.real.port.open(device.portNumber());
+        tool.real.port.open(portTarget(device.portNumber(), tool.real.settings));
         tool.form().Zeile->clear();
         tool.send(QStringLiteral("STA"));
         QTRY_COMPARE_WITH_TIMEOUT(tool.form().Zeile->text(), QStringLiteral("0|0"), 5000);
@@ -145,7 +145,7 @@ void SerialPtyTest::aDeviceThatGoesAwayIsReportedOnceAndLeavesTheToolIdle()
     RealWindow tool;
     int losses = 0;
     tool.real.port.setLostHandler([&losses](const Failure&) { ++losses; });
-    tool.real.port.open(device.portNumber());
+    tool.real.port.open(portTarget(device.portNumber(), tool.real.settings));
     tool.send(QStringLiteral("ONLINE"));
     QTRY_COMPARE_WITH_TIMEOUT(tool.form().Zeile->text(), QStringLiteral("Ok"), 5000);
 
@@ -170,7 +170,7 @@ void SerialPtyTest::aDeviceThatHangsUpByItselfStillDeliversItsLastReply()
     RealWindow tool;
     int losses = 0;
     tool.real.port.setLostHandler([&losses](const Failure&) { ++losses; });
-    tool.real.port.open(device.portNumber());
+    tool.real.port.open(portTarget(device.portNumber(), tool.real.settings));
     tool.send(QStringLiteral("ONLINE"));
     tool.send(QStringLiteral("STA"));
     QTRY_COMPARE_WITH_TIMEOUT(tool.form().Zeile->text(), QStringLiteral("0|0"), 5000);
@@ -209,7 +209,7 @@ void SerialPtyTest::garbageBeforeTheOpenIsThereButDoesNotDisturbTheFirstReply()
     SimSession device(noisyStart);
     QTest::qWait(100);
     RealWindow tool;
-    tool.real.port.open(device.portNumber());
+    tool.real.port.open(portTarget(device.portNumber(), tool.real.settings));
     tool.send(QStringLiteral("ONLINE"));
     QTRY_COMPARE_WITH_TIMEOUT(tool.form().Zeile->text(), QStringLiteral("Ok"), 5000);
     QCOMPARE(tool.form().Ausgabe->toPlainText().trimmed(), QStringLiteral("Ok"));
@@ -231,7 +231,7 @@ void SerialPtyTest::pacedRepliesTakeTheirLineTime()
     device.withModel([&last](DeviceModel& model) { last = model.state().records.constLast(); });
 
     RealWindow tool;
-    tool.real.port.open(device.portNumber());
+    tool.real.port.open(portTarget(device.portNumber(), tool.real.settings));
     QElapsedTimer elapsed;
     elapsed.start();
     tool.send(QStringLiteral("GET"));
@@ -261,7 +261,7 @@ void SerialPtyTest::theSimulatorProgramMapsItsPortAndEndsCleanlyOnSigint()
 
     {
         RealWindow tool;
-        tool.real.port.open(portNumber);
+        tool.real.port.open(portTarget(portNumber, tool.real.settings));
         tool.send(QStringLiteral("AKKU"));
         QTRY_COMPARE_WITH_TIMEOUT(tool.form().Zeile->text(), QStringLiteral("AKKU:57"), 5000);
         tool.real.port.close();
@@ -381,7 +381,7 @@ void SerialPtyTest::aReplyThatComesDuringAWriteIsTakenAfterIt()
             ++takenInsideWrite;
         taken += real.port.readAll();
     });
-    real.port.openPath(path, path);
+    real.port.open(PortTarget{path, path});
     QVERIFY(::write(device, "Ok\r\n", 4) == 4);
     pollfd arrived{peek, POLLIN, 0};
     QCOMPARE(::poll(&arrived, 1, 5000), 1);

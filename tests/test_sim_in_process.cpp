@@ -18,7 +18,7 @@ struct DeviceHarness {
     {
         h.fakes.port.open(1);
     }
-    void send(const QString& command) { h.window->link().send(command); }
+    void send(const QString& command) { h.window->device().send(command); }
     QString lastLine() { return h.form().Zeile->text(); }
     bool lineIs(const QString& text) { return h.fakes.clock.runUntil([&] { return lastLine() == text; }, 600'000); }
 };
@@ -135,12 +135,12 @@ void SimInProcessTest::aDeviceGoneBeforeItsReplyIsDueSendsNothing()
     h.fakes.port.open(1);
     {
         InProcessDevice device(h.fakes.port, h.fakes.clock, {.replyDelayMs = 100, .hangUpAfterMs = 200});
-        h.window->link().send(QStringLiteral("ONLINE"));
+        h.window->device().send(QStringLiteral("ONLINE"));
     }
     h.fakes.clock.runFor(1000);
     QCOMPARE(h.form().Zeile->text(), QString());
     QVERIFY(h.fakes.port.isOpen());
-    h.window->link().send(QStringLiteral("ONLINE")); // no device attached any more
+    h.window->device().send(QStringLiteral("ONLINE")); // no device attached any more
     QCOMPARE(h.fakes.port.sentLines().size(), 2);
 }
 

@@ -7,6 +7,7 @@
 #include "base/failure.h"
 #include "base/number_text.h"
 #include "form/controls.h"
+#include "platform/failure_report.h"
 #include "platform/platform.h"
 #include "platform/port_names.h"
 
@@ -22,12 +23,14 @@ const QString loadPathKey = QStringLiteral("LoadPath");
 } // namespace
 
 MainWindow::MainWindow(Platform& platform, QWidget* parent)
-    : QWidget(parent), platform(platform), core(platform.port, platform.clock),
-      f(core.replies().ReplyMode, core.data().file()), deviceLink(f, platform, core)
+    : QWidget(parent), platform(platform),
+      core(platform.port, platform.clock, HandshakeRetry::reopening(), showingIn(platform.dialogs)),
+      f(core.device().replies().ReplyMode, core.device().data().file()), deviceLink(f, platform, core)
 {
     buildControls();
     composePages();
     Form_Load();
+    deviceLink.pages().update();
     widenListPopups(this);
 }
 
@@ -58,10 +61,11 @@ void MainWindow::buildControls()
     f.Picture1->setPixmap(
         QIcon(QStringLiteral(":/tagorix/logo.png")).pixmap(logoSize, devicePixelRatioF() * logoZoom));
     deviceLink.pages().update();
+    deviceLink.on(f.Port, &QComboBox::currentIndexChanged, [this] { deviceLink.pages().update(); });
     bringToFront(f.FrameOnline);
-    connect(f.Tabulator, &QTabBar::currentChanged, this, deviceLink.reporting([this] { Tabulator_Click(); }));
+    deviceLink.on(f.Tabulator, &QTabBar::currentChanged, [this] { Tabulator_Click(); });
     addPageSwitchKeys(this, f);
-    connect(f.Ausgabe, &OutputBox::saveAsRequested, this, deviceLink.reporting([this] { saveOutput(); }));
+    deviceLink.on(f.Ausgabe, &OutputBox::saveAsRequested, [this] { saveOutput(); });
 }
 
 void MainWindow::saveOutput()
@@ -122,8 +126,6 @@ void MainWindow::Form_Load()
     f.BCRegister->addItems(SelectionLists::scannerRegisterItems());
     setListIndex(f.BCRegister, -1);
 
-    core.replies().ReplyMode = ReplyModes::EchoOnly;
-
     setListIndex(f.Port, chosenPortPosition(platform.settings));
     f.PfadSpeichern->setText(platform.settings.get(configSection, savePathKey, QString()));
     f.PfadLaden->setText(platform.settings.get(configSection, loadPathKey, QString()));
@@ -159,12 +161,11 @@ void MainWindow::Form_Unload()
         // The device is told goodbye; a port that fails here must not keep
         // the settings from being saved.
         try {
-            core.send(QStringLiteral("DISCONNECT"));
+            core.end();
         } catch (const Failure&) {
         }
-        platform.port.close();
     }
-    core.data().closeFile();
+    core.device().data().closeFile();
     try {
         platform.settings.save(configSection, chosenPortKey, signPosition(f.Port->currentIndex()));
         platform.settings.save(configSection, savePathKey, f.PfadSpeichern->text());
@@ -178,6 +179,6 @@ void MainWindow::Form_Unload()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    Form_Unload();
+    runGuarded(showingIn(platform.dialogs), [this] { Form_Unload(); });
     event->accept();
 }

@@ -3,7 +3,7 @@
 #include "barcode/scanner_registers.h"
 #include "config/config_commands.h"
 #include "config/reported_settings.h"
-#include "core/device.h"
+#include "core/device_connection.h"
 #include "exchange/custom_codes.h"
 #include "exchange/file_paths.h"
 #include "exchange/record_readout.h"
@@ -31,7 +31,8 @@ public:
     ~MainWindow() override;
 
     Form1& form() { return f; }
-    Device& device() { return core; }
+    Device& device() { return core.device(); }
+    DeviceConnection& deviceConnection() { return core; }
     DeviceLink& link() { return deviceLink; }
     Connection& connectionHandling() { return *connection; }
 
@@ -51,7 +52,7 @@ private:
 
     Platform& platform;
     // The protocol below the window; the window's features are its adapters.
-    Device core;
+    DeviceConnection core;
     Form1 f;
     DeviceLink deviceLink;
     bool unloaded = false;

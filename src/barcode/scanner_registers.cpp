@@ -8,10 +8,10 @@
 ScannerRegisters::ScannerRegisters(DeviceLink& link)
     : link(link), form(link.form())
 {
-    QObject::connect(form.BCLesen, &QAbstractButton::clicked, link.reporting([this] { BCLesen_Click(); }));
-    QObject::connect(form.BCSetzen, &QAbstractButton::clicked, link.reporting([this] { BCSetzen_Click(); }));
-    QObject::connect(&link.device(), &Device::registerRead, form.BCWert,
-                     [this](const QString& value) { form.BCWert->setText(value); });
+    link.on(form.BCLesen, &QAbstractButton::clicked, [this] { BCLesen_Click(); });
+    link.on(form.BCSetzen, &QAbstractButton::clicked, [this] { BCSetzen_Click(); });
+    listen(link.device(), &Device::registerRead, form.BCWert,
+           [this](const QString& value) { form.BCWert->setText(value); });
 }
 
 void ScannerRegisters::BCLesen_Click()

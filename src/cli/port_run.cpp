@@ -2,16 +2,16 @@
 
 #include "core/port_advice.h"
 #include "platform/qt_serial_devices.h"
+#include "platform/qt_settings_store.h"
 
-#include <QFile>
-#include <QJsonArray>
 #include <climits>
+#include <csignal>
 
 namespace {
-// How long a read-back, a count or an erase may take once the device has
-// answered the hand-shake; and how long a read-codes may go without a line.
-constexpr qint64 replyMs = 5000;
+// How long the read-back may take once the device has answered the
+// hand-shake, and how long a count may take.
 constexpr qint64 readBackMs = 15000;
+constexpr qint64 replyMs = ConfirmedCommands::AnswerMs;
 constexpr qint64 stopPollMs = 50;
 constexpr qint64 progressEveryMs = 100;
 
@@ -31,160 +31,141 @@ QString plural(qint64 count, const QString& one, const QString& many)
     return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? one : many);
 }
 
-qint64 lineCount(const QString& path)
+// What the result line says of the signal that ended the run.
+QString stoppedBy(int signalNumber)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return 0;
-    qint64 lines = 0;
-    QByteArray last;
-    while (!file.atEnd()) {
-        last = file.read(1 << 16);
-        lines += last.count('\n');
-    }
-    return lines + (!last.isEmpty() && !last.endsWith('\n') ? 1 : 0);
+    if (signalNumber == SIGTERM)
+        return QStringLiteral("terminated.");
+#ifdef SIGHUP
+    if (signalNumber == SIGHUP)
+        return QStringLiteral("hung up.");
+#endif
+    return QStringLiteral("interrupted.");
+}
+
+// A reported value in JSON: numbers as numbers.
+QJsonValue jsonValue(const SettingValue& value)
+{
+    if (value.kind == SettingValue::Kind::Number || value.kind == SettingValue::Kind::Flag)
+        return value.number;
+    return valueText(value);
 }
 } // namespace
 
-PortRun::PortRun(const ShelfRequest& shelfRequest, ShelfPort shelfPort, Reporter reports, StopRequested stopPolled)
-    : request(shelfRequest), port(std::move(shelfPort)), reporter(std::move(reports)), stopRequested(std::move(stopPolled))
+PortRun::PortRun(const ShelfRequest& shelfRequest, PortTarget shelfPort, Reporter reports, StopRequested stopPolled)
+    : request(shelfRequest), port(std::move(shelfPort)), reporter(std::move(reports)),
+      stopRequested(std::move(stopPolled)),
+      connection(serial, clock, HandshakeRetry::resendingFor(qint64(request.waitSeconds) * 1000),
+                 [this](const Failure& failure) { handlerFailure = failure; }),
+      device(connection.device())
 {
-    QObject::connect(&device, &Device::connected, &device, [this] { answered = true; });
-    QObject::connect(&device, &Device::readBackDone, &device,
-                     [this](const DeviceSettings& values) { reported = values; });
-    QObject::connect(&device, &Device::statisticsRead, &device,
-                     [this](qint64 codes, qint64 records) { counts = {codes, records}; });
-    QObject::connect(&device, &Device::identifierRead, &device,
-                     [this](const QString& identifier) { identifierText = identifier; });
-    QObject::connect(&device, &Device::exchangeFinished, &device,
-                     [this](const ExchangeResult& result) { exchangeResult = result; });
-    QObject::connect(&device, &Device::failed, &device, [this](const Failure& failure) { receiveFailure = failure; });
-    QObject::connect(&device, &Device::recordWritten, &device, [this](qint64 written, qint64 announced) {
+    listen(connection, &DeviceConnection::ended, &listening,
+           [this](const ConnectionEnding& end) { ending = end; });
+    listen(device, &Device::readBackDone, &listening, [this](const DeviceSettings& values) { reported = values; });
+    listen(device, &Device::readBackAnswered, &listening, [this](const Setting& setting, const QString& answer) {
+        readBackAnswer = {&setting, answer};
+    });
+    listen(device, &Device::statisticsRead, &listening,
+           [this](qint64 codes, qint64 records) { counts = {codes, records}; });
+    listen(device, &Device::identifierRead, &listening,
+           [this](const QString& identifier) { identifierText = identifier; });
+    listen(device, &Device::exchangeFinished, &listening,
+           [this](const ExchangeResult& result) { exchangeResult = result; });
+    listen(device, &Device::failed, &listening, [this](const Failure& failure) { receiveFailure = failure; });
+    listen(device, &Device::lineHeard, &listening, [this](const QString& line) { linesHeard << line; });
+    listen(device, &Device::recordWritten, &listening, [this](qint64 written, qint64 announced) {
         if (sinceProgress.elapsed() >= progressEveryMs || written == announced) {
             sinceProgress.restart();
             reporter.progress(QStringLiteral("records %1/%2").arg(written).arg(announced));
         }
     });
-    device.replies().setDisplay([](const QString&) {}, [this](const QString& line) {
-        linesHeard << line;
-        sinceLastLine.restart();
+    listen(device, &Device::codeLineStarting, &listening, [this](qint64 line, qint64 fileLines) {
+        if (sinceProgress.elapsed() >= progressEveryMs || line == fileLines) {
+            sinceProgress.restart();
+            reporter.progress(QStringLiteral("codes %1/%2").arg(line).arg(fileLines));
+        }
     });
-    serial.setLostHandler([this](const Failure& failure) {
-        loss = failure;
-        endConnection(End::Lost);
+    listen(device, &Device::codeLineEmpty, &listening, [this](qint64 line) {
+        reporter.note(QStringLiteral("line %1 is empty: sent as an empty code").arg(line));
     });
-    clock.startTimer(500, [this] {
-        if (device.handshake().tick())
-            handshakeOverdue = true;
-        device.exchange().tick();
-    });
+    clock.startTimer(500, guarded([this](const Failure& failure) { handlerFailure = failure; },
+                                  [this] { connection.tick(); }));
     watchForStop();
     sinceProgress.start();
-    sinceLastLine.start();
-}
-
-PortRun::~PortRun()
-{
-    serial.setLostHandler({});
 }
 
 void PortRun::watchForStop()
 {
     stopWatch.setInterval(int(stopPollMs));
-    QObject::connect(&stopWatch, &QTimer::timeout, &stopWatch, [this] {
-        if (end == End::None && stopRequested())
-            endConnection(End::Interrupted);
-    });
+    QObject::connect(&stopWatch, &QTimer::timeout, &stopWatch,
+                     guarded([this](const Failure& failure) { handlerFailure = failure; }, [this] {
+                         if (stopSignal != 0)
+                             return;
+                         stopSignal = stopRequested();
+                         if (stopSignal != 0)
+                             endConnection();
+                     }));
     stopWatch.start();
 }
 
-void PortRun::endConnection(End why)
+void PortRun::endConnection()
 {
-    if (end != End::None)
+    if (!connection.isWanted())
         return;
-    end = why;
-    // As when the window's connection ends: nothing more is sent, the
-    // records file keeps the whole records it has, and the exchange says
-    // how far it got. Waits inside the core see the closed port and end.
-    device.handshake().stop();
-    device.data().closeFile();
-    cutShortText = device.exchange().cutShort();
-    serial.close();
+    try {
+        // Goodbye, and the exchange running ends with whole records.
+        connection.end();
+    } catch (const Failure&) {
+        // The port is closed all the same.
+    }
 }
 
 PortOutcome PortRun::run()
 {
     if (auto failed = open())
         return *failed;
-    if (auto failed = connect()) {
-        goodbye();
-        return *failed;
-    }
-    PortOutcome result;
+    std::optional<PortOutcome> result;
     try {
-        result = perform();
+        result = connect();
+        if (!result)
+            result = perform();
     } catch (const Failure& failure) {
         result = failedWith(failure);
     }
-    goodbye();
-    return result;
+    endConnection();
+    return *result;
 }
 
 std::optional<PortOutcome> PortRun::open()
 {
     try {
-        serial.openPath(port.name, port.path);
+        connection.open(port);
     } catch (const Failure& failure) {
+        const QtSettingsStore settings;
         QString heldBy;
         if (portTrouble(failure) == PortTrouble::InUse)
             heldBy = holdersText(QtSerialDevices().holdersOf(port.path));
         return outcome(ExitStatus::PortFailed, oneLine(connectFailureText(failure, settings.fileName(), heldBy)));
-    }
-    device.replies().startAfresh();
-    return std::nullopt;
-}
-
-std::optional<PortOutcome> PortRun::readSettings()
-{
-    answered = false;
-    reported.reset();
-    handshakeOverdue = false;
-    device.handshake().start();
-    // As the window does, "ONLINE" goes out again whenever an answer is overdue.
-    const bool answer = waitUntil(
-        [this] {
-            if (handshakeOverdue && !answered) {
-                handshakeOverdue = false;
-                device.replies().startAfresh();
-                device.handshake().start();
-            }
-            return answered;
-        },
-        qint64(request.waitSeconds) * 1000);
-    if (end != End::None)
-        return ended();
-    if (!answer) {
-        device.handshake().stop();
-        return outcome(ExitStatus::DeviceFailed,
-                       QStringLiteral("the device did not answer within %1 s.").arg(request.waitSeconds));
-    }
-    if (!waitUntil([this] { return reported.has_value(); }, readBackMs)) {
-        if (end != End::None)
-            return ended();
-        if (receiveFailure)
-            return failedWith(*receiveFailure);
-        return outcome(ExitStatus::DeviceFailed, QStringLiteral("the device did not report all its settings."));
     }
     return std::nullopt;
 }
 
 std::optional<PortOutcome> PortRun::connect()
 {
-    try {
-        return readSettings();
-    } catch (const Failure& failure) {
-        return failedWith(failure);
-    }
+    // The connection retries "ONLINE" within --wait and ends when no answer came.
+    waitUntil([this] { return reported || readBackAnswer || receiveFailure; },
+              qint64(request.waitSeconds) * 1000 + readBackMs);
+    if (ending || handlerFailure)
+        return ending ? ended() : failedWith(*handlerFailure);
+    if (readBackAnswer)
+        return outcome(ExitStatus::DeviceFailed, QStringLiteral("the device answered \"%1\" when asked for its %2 (%3).")
+                                                     .arg(readBackAnswer->second, readBackAnswer->first->name,
+                                                          readBackAnswer->first->keyword));
+    if (receiveFailure)
+        return failedWith(*receiveFailure);
+    if (!reported)
+        return outcome(ExitStatus::DeviceFailed, QStringLiteral("the device did not report all its settings."));
+    return std::nullopt;
 }
 
 std::optional<PortOutcome> PortRun::statistics()
@@ -193,7 +174,7 @@ std::optional<PortOutcome> PortRun::statistics()
     device.data().requestStatistics();
     if (waitUntil([this] { return counts.has_value(); }, replyMs))
         return std::nullopt;
-    if (end != End::None)
+    if (ending)
         return ended();
     return outcome(ExitStatus::DeviceFailed, QStringLiteral("the device did not say how many records it holds."));
 }
@@ -212,11 +193,9 @@ PortOutcome PortRun::perform()
     case ShelfCommand::ReadCodes:
         return readCodes();
     case ShelfCommand::EraseRecords:
-        device.data().eraseRecords();
-        return erase(QStringLiteral("records"));
+        return erase(confirmed.eraseRecords(), QStringLiteral("records"));
     case ShelfCommand::EraseCodes:
-        device.data().eraseCodes();
-        return erase(QStringLiteral("custom codes"));
+        return erase(confirmed.eraseCodes(), QStringLiteral("custom codes"));
     case ShelfCommand::ReadId:
         return identifier(DeviceCommands::readIdCommand);
     case ShelfCommand::Scan:
@@ -233,8 +212,8 @@ PortOutcome PortRun::info()
         return *failed;
     PortOutcome result;
     for (const ReportedSetting& value : reported->values) {
-        result.lines << QStringLiteral("%1=%2").arg(value.setting->name, value.text);
-        result.json.insert(value.setting->name, value.text);
+        result.lines << QStringLiteral("%1=%2").arg(value.setting->name, valueText(value.value));
+        result.json.insert(value.setting->name, jsonValue(value.value));
     }
     result.lines << QStringLiteral("%1=%2").arg(customCodesName).arg(counts->first)
                  << QStringLiteral("%1=%2").arg(recordsName).arg(counts->second);
@@ -248,28 +227,23 @@ PortOutcome PortRun::info()
 
 PortOutcome PortRun::set()
 {
-    for (const SettingChange& change : request.changes) {
-        if (change.setting) {
-            device.commands().set(*change.setting, change.fieldText);
-        } else {
-            const bool now = change.value.compare(QStringLiteral("now"), Qt::CaseInsensitive) == 0;
-            device.commands().setClock(now ? clockText(clock.now()) : change.fieldText);
-        }
-        // At the device's pace: its answer before the next command.
-        if (!nextLine(replyMs))
-            return end != End::None ? ended()
-                                    : outcome(ExitStatus::DeviceFailed,
-                                              QStringLiteral("the device did not answer %1.").arg(change.name()));
+    using Kind = ConfirmedCommands::SettingsOutcome::Kind;
+    const ConfirmedCommands::SettingsOutcome applied = confirmed.applySettings(request.changes);
+    const QString change = applied.change.setting ? changeText(applied.change) : QString();
+    switch (applied.kind) {
+    case Kind::PortClosed:
+        return ended();
+    case Kind::Refused:
+        return outcome(ExitStatus::DeviceFailed,
+                       QStringLiteral("the device refused %1: it answered \"%2\".").arg(change, applied.answer));
+    case Kind::Unanswered:
+        return outcome(ExitStatus::DeviceFailed, QStringLiteral("the device did not answer %1.").arg(change));
+    case Kind::NotTaken:
+        return outcome(ExitStatus::DeviceFailed,
+                       QStringLiteral("did not take %1 (the device reports %2)").arg(change, applied.answer));
+    case Kind::Taken:
+        break;
     }
-    if (auto failed = readSettings())
-        return *failed;
-    QStringList notTaken;
-    for (const SettingChange& change : request.changes)
-        if (!changeTaken(change, *reported))
-            notTaken << QStringLiteral("%1=%2 (the device reports %3)")
-                            .arg(change.name(), change.value, reported->text(QString(change.setting->name)));
-    if (!notTaken.isEmpty())
-        return outcome(ExitStatus::DeviceFailed, QStringLiteral("did not take ") + notTaken.join(QStringLiteral(", ")));
     PortOutcome result = outcome(ExitStatus::Done, plural(request.changes.size(), QStringLiteral("setting"),
                                                           QStringLiteral("settings"))
                                                        + QStringLiteral(" set and read back"));
@@ -281,15 +255,11 @@ PortOutcome PortRun::readRecords()
 {
     const QString file = request.fileFor(port);
     exchangeResult.reset();
-    try {
-        device.data().readRecords(file);
-    } catch (const Failure& failure) {
-        return failedWith(failure);
-    }
+    device.data().readRecords(file);
     // The device's records come in as events; the core ends the read-out
     // when the last one is in, the device stops sending, or the port ends.
     waitUntil([this] { return exchangeResult.has_value(); }, LLONG_MAX);
-    if (end != End::None)
+    if (ending)
         return ended();
     return exchangeOutcome(*exchangeResult, file);
 }
@@ -297,21 +267,10 @@ PortOutcome PortRun::readRecords()
 PortOutcome PortRun::loadCodes()
 {
     const QString file = request.fileFor(port);
-    const qint64 total = lineCount(file);
     exchangeResult.reset();
-    QObject::connect(&device, &Device::codeLineStarting, &device, [this, total](qint64 line) {
-        if (sinceProgress.elapsed() >= progressEveryMs || line == total) {
-            sinceProgress.restart();
-            reporter.progress(QStringLiteral("codes %1/%2").arg(line).arg(total));
-        }
-    });
-    try {
-        // Returns when the load has ended, at the device's pace.
-        device.data().loadCodes(file);
-    } catch (const Failure& failure) {
-        return failedWith(failure);
-    }
-    if (end != End::None)
+    // Returns when the load has ended, at the device's pace.
+    device.data().loadCodes(file);
+    if (ending)
         return ended();
     return exchangeOutcome(*exchangeResult, file);
 }
@@ -345,37 +304,42 @@ PortOutcome PortRun::exchangeOutcome(const ExchangeResult& result, const QString
 
 PortOutcome PortRun::readCodes()
 {
-    if (auto failed = statistics())
-        return *failed;
-    const qint64 held = counts->first;
-    linesHeard.clear();
-    device.data().readCodes();
-    // Done when every code the device holds has come; a device that goes
-    // quiet for the reply time before that is not sending the rest.
-    waitUntil([&] { return linesHeard.size() >= held || sinceLastLine.elapsed() > replyMs; }, LLONG_MAX);
-    if (end != End::None)
+    const ConfirmedCommands::CodesReadout readout = confirmed.readCodes();
+    if (readout.answer.kind == ConfirmedCommands::Answer::Kind::PortClosed || ending)
         return ended();
+    if (readout.answer.kind != ConfirmedCommands::Answer::Kind::Ok)
+        return outcome(ExitStatus::DeviceFailed, QStringLiteral("the device did not say how many custom codes it holds."));
+    // Every code that came is told, also when some did not.
     PortOutcome result;
-    result.lines = linesHeard.mid(0, held);
-    result.json.insert(QStringLiteral("codes"), QJsonArray::fromStringList(result.lines));
-    if (result.lines.size() < held)
-        return outcome(ExitStatus::DeviceFailed, QStringLiteral("the device sent %1 of the %2 custom codes it holds.")
-                                                     .arg(result.lines.size())
-                                                     .arg(held));
-    result.result = plural(held, QStringLiteral("custom code"), QStringLiteral("custom codes"));
+    result.lines = readout.codes;
+    const qint64 unseen = readout.held - readout.codes.size();
+    if (unseen > 0) {
+        result.status = ExitStatus::DeviceFailed;
+        result.result = QStringLiteral("the device sent %1 of the %2 custom codes it holds; %3 could not be seen "
+                                       "(an empty code comes as an empty line).")
+                            .arg(readout.codes.size())
+                            .arg(readout.held)
+                            .arg(unseen);
+        return result;
+    }
+    result.result = plural(readout.codes.size(), QStringLiteral("custom code"), QStringLiteral("custom codes"));
     return result;
 }
 
-PortOutcome PortRun::erase(const QString& what)
+PortOutcome PortRun::erase(const ConfirmedCommands::Answer& answer, const QString& what)
 {
-    const std::optional<QString> answer = nextLine(replyMs);
-    if (end != End::None)
-        return ended();
-    if (!answer)
+    using Kind = ConfirmedCommands::Answer::Kind;
+    switch (answer.kind) {
+    case Kind::Ok:
+        return outcome(ExitStatus::Done, what + QStringLiteral(" erased"));
+    case Kind::Refused:
+        return outcome(ExitStatus::DeviceFailed, QStringLiteral("the device answered \"%1\".").arg(answer.line));
+    case Kind::None:
         return outcome(ExitStatus::DeviceFailed, QStringLiteral("the device did not answer the erase."));
-    if (*answer != QLatin1StringView("Ok"))
-        return outcome(ExitStatus::DeviceFailed, QStringLiteral("the device answered \"%1\".").arg(*answer));
-    return outcome(ExitStatus::Done, what + QStringLiteral(" erased"));
+    case Kind::PortClosed:
+        break;
+    }
+    return ended();
 }
 
 PortOutcome PortRun::identifier(const QString& command)
@@ -383,8 +347,7 @@ PortOutcome PortRun::identifier(const QString& command)
     identifierText.reset();
     device.commands().requestIdentifier(command);
     if (!waitUntil([this] { return identifierText.has_value(); }, qint64(request.waitSeconds) * 1000)) {
-        device.replies().ReplyMode = ReplyModes::EchoOnly;
-        if (end != End::None)
+        if (ending)
             return ended();
         return outcome(ExitStatus::DeviceFailed,
                        QStringLiteral("the device sent nothing within %1 s.").arg(request.waitSeconds));
@@ -401,24 +364,16 @@ PortOutcome PortRun::monitor()
     linesHeard.clear();
     waitUntil(
         [this] {
-            for (const QString& line : linesHeard)
+            for (const QString& line : std::as_const(linesHeard))
                 reporter.line(line);
             linesHeard.clear();
             return false;
         },
         LLONG_MAX);
-    // Ctrl-C is how a monitor ends.
-    if (end == End::Interrupted)
+    // A signal (Ctrl-C) is how a monitor ends.
+    if (stopSignal != 0)
         return outcome(ExitStatus::Done, QStringLiteral("monitor ended"));
     return ended();
-}
-
-std::optional<QString> PortRun::nextLine(qint64 maxMs)
-{
-    const qsizetype seen = linesHeard.size();
-    if (!waitUntil([&] { return linesHeard.size() > seen; }, maxMs))
-        return std::nullopt;
-    return linesHeard.at(seen);
 }
 
 bool PortRun::waitUntil(const std::function<bool()>& done, qint64 maxMs)
@@ -426,37 +381,34 @@ bool PortRun::waitUntil(const std::function<bool()>& done, qint64 maxMs)
     QElapsedTimer elapsed;
     elapsed.start();
     while (!done()) {
-        if (end != End::None || elapsed.elapsed() >= maxMs)
+        if (ending || handlerFailure || elapsed.elapsed() >= maxMs)
             return false;
         clock.waitForEvents(double(std::min(stopPollMs, maxMs - elapsed.elapsed())));
     }
     return true;
 }
 
-void PortRun::goodbye()
-{
-    if (!serial.isOpen())
-        return;
-    try {
-        device.send(QStringLiteral("DISCONNECT"));
-    } catch (const Failure&) {
-        // The port is closed below all the same.
-    }
-    serial.close();
-}
-
 PortOutcome PortRun::ended() const
 {
-    const QString told = cutShortText.isEmpty() ? QString() : u' ' + oneLine(cutShortText);
-    if (end == End::Interrupted)
-        return outcome(ExitStatus::Interrupted, QStringLiteral("interrupted.") + told);
-    return outcome(ExitStatus::DeviceFailed, (loss ? loss->description : QStringLiteral("the port closed.")) + told);
+    if (!ending)
+        return outcome(ExitStatus::DeviceFailed, QStringLiteral("the port closed."));
+    const QString told = ending->cutShort.isEmpty() ? QString() : u' ' + oneLine(ending->cutShort);
+    switch (ending->reason) {
+    case ConnectionEnding::Reason::NoAnswer:
+        return outcome(ExitStatus::DeviceFailed,
+                       QStringLiteral("the device did not answer within %1 s.").arg(request.waitSeconds));
+    case ConnectionEnding::Reason::Lost:
+        return outcome(ExitStatus::DeviceFailed, ending->loss + told);
+    case ConnectionEnding::Reason::Ended:
+        break;
+    }
+    return outcome(ExitStatus::signalled(stopSignal), stoppedBy(stopSignal) + told);
 }
 
 PortOutcome PortRun::failedWith(const Failure& failure) const
 {
-    // A send that failed because the port ended under it is that ending.
-    if (end != End::None)
+    // A send that failed because the connection ended under it is that ending.
+    if (ending)
         return ended();
     const int status = isPortFailure(failure) ? ExitStatus::DeviceFailed : ExitStatus::FileFailed;
     return outcome(status, oneLine(failure.description));

@@ -2,10 +2,10 @@
 
 #include "base/failure.h"
 #include "cli/shelf_request.h"
-#include "core/device.h"
+#include "core/confirmed_commands.h"
+#include "core/device_connection.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_serial_port.h"
-#include "platform/qt_settings_store.h"
 
 #include <QElapsedTimer>
 #include <QJsonObject>
@@ -19,32 +19,32 @@ struct PortOutcome {
     int status = ExitStatus::Done;
     // The port's one result line, without the port's name.
     QString result;
-    // What came before it: info's values, the custom codes read.
+    // What the device sent that came before it: info's values, the custom
+    // codes read; each the device's own bytes, one per character.
     QStringList lines;
     // The same for --json: the result's fields, without port and status.
     QJsonObject json;
 };
 
 // One command on one port, from open to goodbye, in the calling thread. It
-// drives the device core as the window does: the same hand-shake and read-back
-// first, then the same commands and exchanges.
+// drives the core's connection as the window does: the same hand-shake and
+// read-back first, then the same commands and exchanges, and the same ending.
 class PortRun {
 public:
     struct Reporter {
         std::function<void(const QString& progress)> progress; // e.g. "records 120/412"
         std::function<void(const QString& line)> line;         // monitor: each line as it comes
+        std::function<void(const QString& note)> note;         // a remark beside the result
     };
-    // Polled while the run waits: the user wants it to end (Ctrl-C).
-    using StopRequested = std::function<bool()>;
+    // Polled while the run waits: the signal that asks it to end (SIGINT,
+    // SIGTERM, SIGHUP), or 0.
+    using StopRequested = std::function<int()>;
 
-    PortRun(const ShelfRequest& request, ShelfPort port, Reporter reporter, StopRequested stopRequested);
-    ~PortRun();
+    PortRun(const ShelfRequest& request, PortTarget port, Reporter reporter, StopRequested stopRequested);
 
     PortOutcome run();
 
 private:
-    enum class End { None, Interrupted, Lost };
-
     std::optional<PortOutcome> open();
     std::optional<PortOutcome> connect();
     PortOutcome perform();
@@ -53,51 +53,46 @@ private:
     PortOutcome readRecords();
     PortOutcome loadCodes();
     PortOutcome readCodes();
-    PortOutcome erase(const QString& what);
+    PortOutcome erase(const ConfirmedCommands::Answer& answer, const QString& what);
     PortOutcome identifier(const QString& command);
     PortOutcome monitor();
-    void goodbye();
-
-    // Runs events until done() holds, the port has ended, or maxMs have
-    // passed. Returns done().
-    bool waitUntil(const std::function<bool()>& done, qint64 maxMs);
-    // The hand-shake and read-back, again or for the first time.
-    std::optional<PortOutcome> readSettings();
     std::optional<PortOutcome> statistics();
-    // Waits for the next line from the device, at most maxMs.
-    std::optional<QString> nextLine(qint64 maxMs);
 
+    // Runs events until done() holds, the connection has ended, or maxMs
+    // have passed. Returns done().
+    bool waitUntil(const std::function<bool()>& done, qint64 maxMs);
     void watchForStop();
-    void endConnection(End why);
-    // The port ended under the run: interrupted or lost, and how far an
-    // exchange got.
+    void endConnection();
+    // The connection ended under the run: stopped, lost or unanswered, and
+    // how far an exchange got.
     PortOutcome ended() const;
-    // A failure of the port or a file; the ending, when the port ended under it.
+    // A failure of the port or a file; the ending, when the connection ended under it.
     PortOutcome failedWith(const Failure& failure) const;
     static PortOutcome outcome(int status, const QString& result);
     PortOutcome exchangeOutcome(const ExchangeResult& result, const QString& file);
 
     const ShelfRequest& request;
-    const ShelfPort port;
+    const PortTarget port;
     Reporter reporter;
     StopRequested stopRequested;
-    QtSettingsStore settings;
-    QtSerialPort serial{settings};
+    QtSerialPort serial;
     QtClock clock;
-    Device device{serial, clock};
+    // A failure in a handler the event loop ran (a timer tick, the port's loss).
+    std::optional<Failure> handlerFailure;
+    DeviceConnection connection;
+    Device& device;
+    ConfirmedCommands confirmed{device};
+    QObject listening;
     QTimer stopWatch;
 
-    End end = End::None;
-    std::optional<Failure> loss;
+    int stopSignal = 0;
+    std::optional<ConnectionEnding> ending;
     std::optional<Failure> receiveFailure;
-    QString cutShortText;
-    bool handshakeOverdue = false;
-    bool answered = false;
     std::optional<DeviceSettings> reported;
+    std::optional<std::pair<const Setting*, QString>> readBackAnswer;
     std::optional<std::pair<qint64, qint64>> counts;
     std::optional<ExchangeResult> exchangeResult;
     std::optional<QString> identifierText;
     QStringList linesHeard;
-    QElapsedTimer sinceLastLine;
     QElapsedTimer sinceProgress;
 };

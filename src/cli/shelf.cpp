@@ -3,7 +3,9 @@
 #include "cli/port_run.h"
 
 #include <QCoreApplication>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QStringDecoder>
 #include <QTimer>
 
 #include <atomic>
@@ -17,32 +19,51 @@
 #endif
 
 namespace {
-std::atomic<bool> interrupted{false};
+std::atomic<int> stopSignal{0};
 
-extern "C" void onInterrupt(int)
+extern "C" void onStopSignal(int signalNumber)
 {
-    interrupted = true;
-    std::signal(SIGINT, SIG_DFL);
+    int none = 0;
+    stopSignal.compare_exchange_strong(none, signalNumber);
+}
+
+void writeOut(std::FILE* stream, const QByteArray& bytes)
+{
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
 }
 
 void writeOut(std::FILE* stream, const QString& text)
 {
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fflush(stream);
+    writeOut(stream, text.toLocal8Bit());
+}
+
+// What the device sent, for JSON: its bytes read as UTF-8 where they are,
+// else one character per byte, so that "café" stays "café" either way.
+QString readable(const QString& deviceText)
+{
+    const QByteArray bytes = deviceText.toLatin1();
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString decoded = utf8(bytes);
+    return utf8.hasError() ? deviceText : decoded;
 }
 } // namespace
 
-void stopOnInterrupt()
+void stopOnSignals()
 {
-    std::signal(SIGINT, onInterrupt);
+    std::signal(SIGINT, onStopSignal);
+    std::signal(SIGTERM, onStopSignal);
+#ifdef SIGHUP
+    std::signal(SIGHUP, onStopSignal);
+#endif
 }
 
-bool interruptRequested()
+int stopRequested()
 {
-    return interrupted;
+    return stopSignal;
 }
 
-PortJob::PortJob(const ShelfRequest& request, ShelfPort port)
+PortJob::PortJob(const ShelfRequest& request, PortTarget port)
     : request(request), port(std::move(port))
 {
 }
@@ -55,8 +76,9 @@ PortJob::~PortJob()
 void PortJob::run()
 {
     PortRun::Reporter reporter{[this](const QString& text) { emit progressed(text); },
-                               [this](const QString& line) { emit lineReceived(line); }};
-    PortRun portRun(request, port, reporter, interruptRequested);
+                               [this](const QString& line) { emit lineReceived(line); },
+                               [this](const QString& note) { emit noted(note); }};
+    PortRun portRun(request, port, reporter, stopRequested);
     result = std::make_unique<PortOutcome>(portRun.run());
 }
 
@@ -67,11 +89,12 @@ Shelf::Shelf(const ShelfRequest& request)
 
 int Shelf::run()
 {
-    for (const ShelfPort& port : request.ports) {
+    for (const PortTarget& port : request.ports) {
         jobs.push_back(std::make_unique<PortJob>(request, port));
         PortJob* job = jobs.back().get();
         connect(job, &QThread::finished, this, [this, job] { finished(job); });
         connect(job, &PortJob::lineReceived, this, [this, job](const QString& line) { printLine(*job, line); });
+        connect(job, &PortJob::noted, this, [this, job](const QString& note) { printNote(*job, note); });
         connect(job, &PortJob::progressed, this, [this, job](const QString& text) {
             progress[job->shelfPort().name] = text;
         });
@@ -98,11 +121,18 @@ void Shelf::printLine(const PortJob& job, const QString& line)
 {
     clearProgress();
     if (request.json) {
-        const QJsonObject object{{QStringLiteral("port"), job.shelfPort().name}, {QStringLiteral("line"), line}};
-        writeOut(stdout, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + u'\n');
+        const QJsonObject object{{QStringLiteral("port"), job.shelfPort().name}, {QStringLiteral("line"), readable(line)}};
+        writeOut(stdout, QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n');
         return;
     }
-    writeOut(stdout, prefix(job) + line + u'\n');
+    // The device's bytes as it sent them.
+    writeOut(stdout, prefix(job).toLocal8Bit() + line.toLatin1() + '\n');
+}
+
+void Shelf::printNote(const PortJob& job, const QString& note)
+{
+    clearProgress();
+    writeOut(stderr, job.shelfPort().name + QStringLiteral(": ") + note + u'\n');
 }
 
 void Shelf::finished(PortJob* job)
@@ -112,19 +142,27 @@ void Shelf::finished(PortJob* job)
     progress.remove(name);
     clearProgress();
     worst = std::max(worst, outcome.status);
-    QString text;
+    QByteArray text;
     if (request.json) {
         QJsonObject object = outcome.json;
+        if (request.command == ShelfCommand::ReadCodes) {
+            QJsonArray codes;
+            for (const QString& code : outcome.lines)
+                codes << readable(code);
+            object.insert(QStringLiteral("codes"), codes);
+        }
         object.insert(QStringLiteral("port"), name);
         object.insert(QStringLiteral("status"), outcome.status);
         object.insert(QStringLiteral("result"), outcome.result);
-        text = QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + u'\n';
+        text = QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
     } else {
+        // The device's lines as it sent them, byte for byte.
         for (const QString& line : outcome.lines)
-            text += prefix(*job) + line + u'\n';
+            text += prefix(*job).toLocal8Bit() + line.toLatin1() + '\n';
         // info's output is a profile for set --from: its result line is a comment there.
         const bool comment = request.command == ShelfCommand::Info && outcome.status == ExitStatus::Done;
-        text += (comment ? QStringLiteral("# ") : QString()) + name + QStringLiteral(": ") + outcome.result + u'\n';
+        text += ((comment ? QStringLiteral("# ") : QString()) + name + QStringLiteral(": ") + outcome.result + u'\n')
+                    .toLocal8Bit();
     }
     writeOut(stdout, text);
     if (--running == 0)

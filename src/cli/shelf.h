@@ -16,22 +16,23 @@ struct PortOutcome;
 class PortJob : public QThread {
     Q_OBJECT
 public:
-    PortJob(const ShelfRequest& request, ShelfPort port);
+    PortJob(const ShelfRequest& request, PortTarget port);
     ~PortJob() override;
-    const ShelfPort& shelfPort() const { return port; }
+    const PortTarget& shelfPort() const { return port; }
     // Once the thread has finished.
     const PortOutcome& outcome() const { return *result; }
 
 signals:
     void progressed(const QString& progress);
     void lineReceived(const QString& line);
+    void noted(const QString& note);
 
 protected:
     void run() override;
 
 private:
     const ShelfRequest& request;
-    const ShelfPort port;
+    const PortTarget port;
     std::unique_ptr<PortOutcome> result;
 };
 
@@ -47,6 +48,7 @@ public:
 private:
     void finished(PortJob* job);
     void printLine(const PortJob& job, const QString& line);
+    void printNote(const PortJob& job, const QString& note);
     void showProgress();
     void clearProgress();
     QString prefix(const PortJob& job) const;
@@ -60,6 +62,9 @@ private:
     int worst = ExitStatus::Done;
 };
 
-// Ctrl-C asks every port to end; a second one ends the program at once.
-void stopOnInterrupt();
-bool interruptRequested();
+// SIGINT (Ctrl-C), SIGTERM and SIGHUP ask every port to end: each says
+// goodbye to its device and reports how far it got. A second signal while
+// they end changes nothing.
+void stopOnSignals();
+// The first signal that asked, or 0.
+int stopRequested();

@@ -4,7 +4,7 @@
 
 #include <QCommandLineParser>
 #include <QFile>
-#include <QRegularExpression>
+#include <QFileInfo>
 
 namespace {
 const QString program = QStringLiteral("tagorix");
@@ -35,28 +35,31 @@ const QList<CommandForm>& commandForms()
 
 QString helpText(const QCommandLineParser& parser)
 {
-    QString text = QStringLiteral("Usage: %1 [--port COMn|PATH]... [--json] [--quiet] COMMAND [ARGUMENTS]\n").arg(program);
+    QString text =
+        QStringLiteral("Usage: %1 [--port COMn|n|PATH]... [--json] [--quiet] [--wait SECONDS] COMMAND [ARGUMENTS]\n")
+            .arg(program);
     QString rest = parser.helpText();
     rest.remove(0, rest.indexOf(u'\n') + 1);
     text += rest + QStringLiteral("\nCommands:\n");
     for (const CommandForm& form : commandForms())
-        text += QStringLiteral("  %1 %2\n").arg(form.name, form.arguments);
+        text += QStringLiteral("  ") + form.name + (form.arguments.isEmpty() ? QString() : u' ' + form.arguments) + u'\n';
     return text + QStringLiteral("\nSee tagorix(1) for what each does and the exit statuses.\n");
 }
 
-std::optional<ShelfPort> shelfPort(const QString& text, const SettingsStore& settings)
+std::optional<PortTarget> shelfPort(const QString& text, const SettingsStore& settings)
 {
-    static const QRegularExpression comForm(QStringLiteral("^COM([0-9]{1,3})$"), QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch com = comForm.match(text);
-    if (com.hasMatch()) {
-        const int number = com.captured(1).toInt();
-        if (number < 1 || number > 255)
-            return std::nullopt;
-        return ShelfPort{portKey(number), devicePathForPort(number, settings)};
-    }
+    if (const std::optional<int> number = portNumberFrom(text))
+        return portTarget(*number, settings);
     if (text.contains(u'/') || text.contains(u'\\'))
-        return ShelfPort{text, text};
+        return PortTarget{text, QFileInfo(text).absoluteFilePath()};
     return std::nullopt;
+}
+
+// One device under two names (a by-id link and ttyUSB0) is one device.
+bool sameDevice(const QString& path, const QString& otherPath)
+{
+    const QString device = QFileInfo(path).canonicalFilePath();
+    return path == otherPath || (!device.isEmpty() && device == QFileInfo(otherPath).canonicalFilePath());
 }
 
 EarlyExit fileError(const QString& message)
@@ -65,9 +68,9 @@ EarlyExit fileError(const QString& message)
 }
 } // namespace
 
-QString ShelfPort::fileNamePart() const
+QString fileNamePart(const PortTarget& port)
 {
-    QString part = name;
+    QString part = port.name;
     for (const QString& prefix : {QStringLiteral("\\\\.\\"), QStringLiteral("/dev/")})
         if (part.startsWith(prefix))
             part.remove(0, prefix.size());
@@ -75,9 +78,9 @@ QString ShelfPort::fileNamePart() const
     return part;
 }
 
-QString ShelfRequest::fileFor(const ShelfPort& port) const
+QString ShelfRequest::fileFor(const PortTarget& port) const
 {
-    return QString(file).replace(portPlaceholder, port.fileNamePart());
+    return QString(file).replace(portPlaceholder, fileNamePart(port));
 }
 
 ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const SettingsStore& settings)
@@ -88,8 +91,8 @@ ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const Setti
     addStandardOptions(parser);
     const QCommandLineOption portOption(
         {QStringLiteral("p"), QStringLiteral("port")},
-        QStringLiteral("The port: COM1 to COM255 (as the window names them) or a device path. Give it more than "
-                       "once, or as COM1,COM2, to run on several ports at the same time."),
+        QStringLiteral("The port: COM1 to COM255 or 1 to 255 (as the window names them), or a device path. Give "
+                       "it more than once, or as COM1,COM2, to run on several ports at the same time."),
         QStringLiteral("COMn|PATH"));
     const QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("One JSON object per port."));
     const QCommandLineOption quietOption({QStringLiteral("q"), QStringLiteral("quiet")},
@@ -140,16 +143,20 @@ ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const Setti
 
     QStringList portTexts;
     for (const QString& value : parser.values(portOption))
-        portTexts << value.split(u',', Qt::SkipEmptyParts);
-    if (portTexts.isEmpty())
+        portTexts << value.split(u',');
+    // Only no --port at all means the window's port: an empty one (a script's
+    // unset variable) must not reach another device.
+    if (!parser.isSet(portOption))
         portTexts << portKey(std::max(0, chosenPortPosition(settings)) + 1);
     for (const QString& text : portTexts) {
-        const std::optional<ShelfPort> port = shelfPort(text.trimmed(), settings);
+        const std::optional<PortTarget> port = shelfPort(text.trimmed(), settings);
         if (!port)
-            return usage(QStringLiteral("--port takes COM1 to COM255 or a device path, not '%1'").arg(text));
-        for (const ShelfPort& other : request.ports)
-            if (other.path == port->path)
-                return usage(QStringLiteral("%1 is given twice").arg(port->name));
+            return usage(QStringLiteral("--port takes COM1 to COM255, 1 to 255 or a device path, not '%1'").arg(text));
+        for (const PortTarget& other : request.ports)
+            if (sameDevice(other.path, port->path))
+                return usage(other.name == port->name
+                                 ? QStringLiteral("%1 is given twice").arg(port->name)
+                                 : QStringLiteral("%1 and %2 are the same device").arg(other.name, port->name));
         request.ports << *port;
     }
 

@@ -18,7 +18,7 @@ int main(int argc, char* argv[])
     const ShelfCommandLine commandLine = parseShelfCommandLine(QCoreApplication::arguments(), settings);
     if (commandLine.exit)
         return finish(*commandLine.exit);
-    stopOnInterrupt();
+    stopOnSignals();
     Shelf shelf(commandLine.request);
     return shelf.run();
 }

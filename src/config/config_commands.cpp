@@ -13,8 +13,7 @@ ConfigCommands::ConfigCommands(DeviceLink& link)
 {
     Form1& f = link.form();
     const auto onClick = [this](QAbstractButton* button, void (ConfigCommands::*handler)()) {
-        QObject::connect(button, &QAbstractButton::clicked, button,
-                         this->link.reporting([this, handler] { (this->*handler)(); }));
+        this->link.on(button, &QAbstractButton::clicked, [this, handler] { (this->*handler)(); });
     };
     onClick(f.SetzeZeit, &ConfigCommands::SetzeZeit_Click);
     onClick(f.OfftimeSetzen, &ConfigCommands::OfftimeSetzen_Click);
@@ -26,15 +25,19 @@ ConfigCommands::ConfigCommands(DeviceLink& link)
     onClick(f.TagSetzen, &ConfigCommands::TagSetzen_Click);
     onClick(f.SpracheSetzen, &ConfigCommands::SpracheSetzen_Click);
     // Run on every change of the value, also when the read-back sets it.
-    QObject::connect(f.Check_Offtime, &QAbstractButton::toggled, f.Check_Offtime,
-                     link.reporting([this] { Check_Offtime_Click(); }));
+    link.on(f.Check_Offtime, &QAbstractButton::toggled, [this] { Check_Offtime_Click(); });
 }
 
-void ConfigCommands::sendSettingQuietly(QStringView name, const QString& text) const
+void ConfigCommands::sendSetting(QStringView name, const SettingValue& value) const
+{
+    link.clearOutput();
+    link.device().commands().set(*settingNamed(name), value);
+}
+
+void ConfigCommands::sendSettingQuietly(QStringView name, const SettingValue& value) const
 {
     try {
-        link.clearOutput();
-        link.device().commands().set(*settingNamed(name), text);
+        sendSetting(name, value);
     } catch (const Failure&) {
     }
 }
@@ -42,51 +45,52 @@ void ConfigCommands::sendSettingQuietly(QStringView name, const QString& text) c
 void ConfigCommands::SetzeZeit_Click()
 {
     try {
-        link.clearOutput();
-        link.device().commands().setClock(link.form().Zeit->text());
+        sendSetting(u"clock", SettingValue::typed(link.form().Zeit->text()));
     } catch (const Failure& failure) {
         link.showFailure(failure);
     }
 }
 
+// The fields' texts go as typed, of a list's text its leading characters:
+// the device reads from them what it reads.
 void ConfigCommands::OfftimeSetzen_Click()
 {
-    sendSettingQuietly(u"switch-off-time", link.form().Offtime->text());
+    sendSettingQuietly(u"switch-off-time", SettingValue::typed(link.form().Offtime->text()));
 }
 
 void ConfigCommands::ReadtimeoutSetzen_Click()
 {
-    sendSettingQuietly(u"read-timeout", link.form().Readtimeout->text());
+    sendSettingQuietly(u"read-timeout", SettingValue::typed(link.form().Readtimeout->text()));
 }
 
 void ConfigCommands::FdxcodeSetzen_Click()
 {
-    sendSettingQuietly(u"fdx-code", link.form().FDXCode->currentText());
+    sendSettingQuietly(u"fdx-code", SettingValue::typed(link.form().FDXCode->currentText()));
 }
 
 void ConfigCommands::EnBeeperSetzen_Click()
 {
-    sendSettingQuietly(u"beeper", signPosition(checkValue(link.form().EnBeeper)));
+    sendSettingQuietly(u"beeper", SettingValue::ofFlag(checkValue(link.form().EnBeeper) == 1));
 }
 
 void ConfigCommands::BetriebsartSetzen_Click()
 {
-    sendSettingQuietly(u"mode", link.form().Betriebsart->currentText());
+    sendSettingQuietly(u"mode", SettingValue::typed(link.form().Betriebsart->currentText()));
 }
 
 void ConfigCommands::MenuSetzen_Click()
 {
-    sendSettingQuietly(u"menu", signPosition(menuMask()));
+    sendSettingQuietly(u"menu", SettingValue::ofNumber(menuMask()));
 }
 
 void ConfigCommands::TagSetzen_Click()
 {
-    sendSettingQuietly(u"tag-type", link.form().Tagtyp->currentText());
+    sendSettingQuietly(u"tag-type", SettingValue::typed(link.form().Tagtyp->currentText()));
 }
 
 void ConfigCommands::SpracheSetzen_Click()
 {
-    sendSettingQuietly(u"language", link.form().Sprache->currentText());
+    sendSettingQuietly(u"language", SettingValue::typed(link.form().Sprache->currentText()));
 }
 
 int ConfigCommands::menuMask() const
@@ -104,7 +108,8 @@ void ConfigCommands::Check_Offtime_Click()
 {
     Form1& f = link.form();
     const bool never = checkValue(f.Check_Offtime) == 1;
-    // "aus" is how the device reads "never switch off".
-    f.Offtime->setText(never ? QStringLiteral("aus") : QStringLiteral("0"));
+    // The device's word for "never switch off".
+    f.Offtime->setText(never ? valueField(*settingNamed(u"switch-off-time"), SettingValue::never())
+                             : QStringLiteral("0"));
     f.Offtime->setEnabled(!never);
 }

@@ -3,6 +3,7 @@
 #include <QString>
 
 class DeviceLink;
+struct SettingValue;
 
 // The Configuration page: one button per device setting, each handing its
 // control's text to the core's command, and the switch-off box that turns
@@ -27,8 +28,10 @@ public:
 
 private:
     // Empties the output box and has the core send the setting of that
-    // name with the control's text, ending silently on a failure.
-    void sendSettingQuietly(QStringView name, const QString& text) const;
+    // name with the value the controls give; throws the port's failure.
+    void sendSetting(QStringView name, const SettingValue& value) const;
+    // The same, ending silently on a failure.
+    void sendSettingQuietly(QStringView name, const SettingValue& value) const;
 
     DeviceLink& link;
 };

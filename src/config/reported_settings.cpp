@@ -16,31 +16,30 @@ void selectReported(QComboBox* list, int position)
 ReportedSettings::ReportedSettings(DeviceLink& link)
     : link(link)
 {
-    QObject::connect(&link.device(), &Device::settingRead, &link.device(),
-                     [this](const ReportedSetting& value) { show(value); });
+    listen(link.device(), &Device::settingRead, link.form().FrameConfig,
+           [this](const ReportedSetting& value) { show(value); });
 }
 
 void ReportedSettings::show(const ReportedSetting& value)
 {
     Form1& f = link.form();
     const QString name = value.setting->name;
-    const int number = static_cast<int>(value.number);
+    const int number = static_cast<int>(value.value.number);
     if (name == u"tag-type") {
         selectReported(f.Tagtyp, number);
     } else if (name == u"switch-off-time") {
-        // Only the first character counts: "0" and "05" both mean "never".
-        const bool never = value.text.startsWith(u'0');
+        const bool never = value.value.kind == SettingValue::Kind::Never;
         // The box first: its own handling rewrites the time text, which must
         // end up showing what the device reported.
         setCheckValue(f.Check_Offtime, never ? 1 : 0);
-        f.Offtime->setText(never ? QStringLiteral("aus") : value.text);
+        f.Offtime->setText(never ? valueField(*value.setting, value.value) : value.text);
     } else if (name == u"read-timeout") {
         f.Readtimeout->setText(value.text);
     } else if (name == u"fdx-code") {
         // The device counts the formats from 1, the list from 0.
         selectReported(f.FDXCode, number - 1);
     } else if (name == u"beeper") {
-        setCheckValue(f.EnBeeper, value.number == 0 ? 0 : 1);
+        setCheckValue(f.EnBeeper, value.value.number == 0 ? 0 : 1);
     } else if (name == u"mode") {
         selectReported(f.Betriebsart, number);
     } else if (name == u"menu") {
@@ -50,6 +49,6 @@ void ReportedSettings::show(const ReportedSetting& value)
     } else if (name == u"language") {
         selectReported(f.Sprache, number);
     } else if (name == u"battery") {
-        skipRejectedValue([&] { setBarValue(f.akku, value.number); });
+        skipRejectedValue([&] { setBarValue(f.akku, value.value.number); });
     }
 }

@@ -57,9 +57,9 @@ void DataExchange::takeStatistics(const QString& line)
     // count leaves the custom-code count already taken.
     CustomCodeCount = leadingInt64(QStringView(line).left(bar));
     RecordCount = leadingInt64(QStringView(line).mid(bar + 1));
-    emit device.statisticsRead(CustomCodeCount, RecordCount);
     AckFlag = 1;
     device.replies().ReplyMode = ReplyModes::EchoOnly;
+    tell(device, &Device::statisticsRead, CustomCodeCount, RecordCount);
 }
 
 void DataExchange::readRecords(const QString& path)
@@ -82,13 +82,13 @@ void DataExchange::readRecords(const QString& path)
     waitForReply(device.clock(), recordCountWait,
                  [this, &exchange] { return AckFlag == 1 || exchange.connectionEnded(); });
     if (exchange.connectionEnded()) {
-        emit device.exchangeFinished(recordsResult(Outcome::CutShort));
+        tell(device, &Device::exchangeFinished, recordsResult(Outcome::CutShort));
         return;
     }
     if (AckFlag != 1) {
-        emit device.exchangeFinished(recordsResult(
-            Outcome::CountMissing,
-            QStringLiteral("The device did not say how many records it holds: the records file is unchanged.")));
+        tell(device, &Device::exchangeFinished,
+             recordsResult(Outcome::CountMissing, QStringLiteral("The device did not say how many records it "
+                                                                 "holds: the records file is unchanged.")));
         return;
     }
 
@@ -96,9 +96,9 @@ void DataExchange::readRecords(const QString& path)
     // Created (or emptied) even if the device then reports no records.
     ExchangeFile.discardContents();
     if (RecordsLeft <= 0) {
-        emit device.exchangeFinished(
-            recordsResult(Outcome::NoRecords, QStringLiteral("There are no records present.")));
         ExchangeFile.close();
+        tell(device, &Device::exchangeFinished,
+             recordsResult(Outcome::NoRecords, QStringLiteral("There are no records present.")));
         return;
     }
     replies.ReplyMode = ReplyModes::RecordLine;
@@ -129,7 +129,7 @@ void DataExchange::endTransfer(const ExchangeResult& result)
     device.replies().ReplyMode = ReplyModes::EchoOnly;
     ExchangeFile.close();
     device.exchange().finish();
-    emit device.exchangeFinished(result);
+    tell(device, &Device::exchangeFinished, result);
 }
 
 void DataExchange::endCutShort(Outcome outcome, const QString& why)
@@ -157,7 +157,7 @@ void DataExchange::takeRecordLine(const QString& line)
     }
     device.exchange().heardFromDevice();
     --RecordsLeft;
-    emit device.recordWritten(countAnnounced - RecordsLeft, countAnnounced);
+    tell(device, &Device::recordWritten, countAnnounced - RecordsLeft, countAnnounced);
     if (RecordsLeft == 0)
         endTransfer(recordsResult(Outcome::Done, QStringLiteral("Transfer of records finished.")));
 }
@@ -166,6 +166,7 @@ void DataExchange::loadCodes(const QString& path)
 {
     ExchangeFile.close();
     ExchangeFile.openForReading(path);
+    const qint64 fileLines = SequentialFile::lineCount(path);
     // Wide enough that a long file never runs out of line numbers.
     qint64 linesRead = 0;
     qint64 acknowledged = 0;
@@ -185,7 +186,10 @@ void DataExchange::loadCodes(const QString& path)
         }
         QString data = fromDeviceBytes(bytes);
         data.replace(u';', u'|');
-        emit device.codeLineStarting(linesRead + 1);
+        tell(device, &Device::codeLineStarting, linesRead + 1, fileLines);
+        // Sent all the same, as every line is; the device stores an empty code.
+        if (data.isEmpty())
+            tell(device, &Device::codeLineEmpty, linesRead + 1);
         const LineOutcome outcome = uploadLine(data);
         if (outcome == LineOutcome::CutShort) {
             finishLoad(Outcome::CutShort, acknowledged, linesRead);
@@ -221,7 +225,8 @@ void DataExchange::finishLoad(Outcome outcome, qint64 acknowledged, qint64 lines
                                              "device did not store every line."),
                               acknowledged, notStored);
     }
-    emit device.exchangeFinished({ExchangeResult::Exchange::CustomCodes, outcome, acknowledged, linesRead, text});
+    tell(device, &Device::exchangeFinished,
+         ExchangeResult{ExchangeResult::Exchange::CustomCodes, outcome, acknowledged, linesRead, text});
 }
 
 DataExchange::LineOutcome DataExchange::uploadLine(const QString& data)

@@ -9,20 +9,12 @@ Device::Device(SerialPort& port, Clock& clock)
       running(port), readBack(*this), shake(*this, readBack), deviceCommands(*this), dataExchange(*this)
 {
     port.setReceiveHandler([this] { dispatch.MSComm1_OnComm(); });
+    dispatch.setLineObserver([this](const QString& line) { tell(*this, &Device::lineHeard, line); });
 }
 
 Device::~Device()
 {
     serialPort.setReceiveHandler({});
-}
-
-void Device::rethrowListenerFailure()
-{
-    if (!listenerFailure)
-        return;
-    const Failure failure = *listenerFailure;
-    listenerFailure.reset();
-    throw failure;
 }
 
 void Device::send(const QString& text) const

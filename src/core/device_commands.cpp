@@ -3,6 +3,7 @@
 #include "core/device.h"
 #include "core/device_settings.h"
 #include "core/quoted_text_command.h"
+#include "platform/clock.h"
 
 namespace {
 constexpr int registerNumberLength = 3;
@@ -36,14 +37,10 @@ DeviceCommands::DeviceCommands(Device& device)
                                      [this](const QString& line) { showRegisterValue(line); });
 }
 
-void DeviceCommands::setClock(const QString& dateTime) const
+void DeviceCommands::set(const Setting& setting, const SettingValue& value) const
 {
-    device.send(QStringLiteral("CLOCK ") + dateTime);
-}
-
-void DeviceCommands::set(const Setting& setting, const QString& text) const
-{
-    device.send(setting.keyword + u' ' + (setting.sentChars > 0 ? text.left(setting.sentChars) : text));
+    const bool now = value.kind == SettingValue::Kind::Time && value.time.isNull();
+    device.send(setting.keyword + u' ' + valueField(setting, now ? SettingValue::ofTime(device.clock().now()) : value));
 }
 
 void DeviceCommands::requestIdentifier(const QString& command) const
@@ -57,8 +54,7 @@ void DeviceCommands::requestIdentifier(const QString& command) const
 void DeviceCommands::showIdentifier(const QString& line) const
 {
     device.replies().ReplyMode = ReplyModes::EchoOnly;
-    emit device.identifierRead(line);
-    device.rethrowListenerFailure();
+    tell(device, &Device::identifierRead, line);
 }
 
 void DeviceCommands::readBlock(const QString& first, const QString& last) const
@@ -125,5 +121,5 @@ void DeviceCommands::showRegisterValue(const QString& line) const
 {
     device.replies().ReplyMode = ReplyModes::EchoOnly;
     // Everything after the first colon; the whole line when it has none.
-    emit device.registerRead(line.mid(line.indexOf(u':') + 1));
+    tell(device, &Device::registerRead, line.mid(line.indexOf(u':') + 1));
 }

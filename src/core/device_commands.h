@@ -4,20 +4,20 @@
 
 class Device;
 struct Setting;
+struct SettingValue;
 
 // Every command of the configuration, online, control and barcode pages.
-// Each sends one line and throws the port's failure when it cannot; texts
+// Each sends one line and throws the port's failure when it cannot. A
+// setting's value comes typed and the core makes its field; the other texts
 // come as the window's fields hold them, and the command takes from them
 // what the device reads. Replies are told by the device's signals.
 class DeviceCommands {
 public:
     explicit DeviceCommands(Device& device);
 
-    // Configuration.
-    void setClock(const QString& dateTime) const;
-    // The setting's command word and the part of the text it sends, e.g. of
-    // the list item "02 ..." only "02" for the tag type.
-    void set(const Setting& setting, const QString& text) const;
+    // Configuration: the setting's command word and its value field (see
+    // valueField); the clock's "now" is the PC's time as it is sent.
+    void set(const Setting& setting, const SettingValue& value) const;
 
     // Online: "READID" or "SCAN", the reply taken as the identifier.
     void requestIdentifier(const QString& command) const;

@@ -21,6 +21,7 @@ void Handshake::stop()
 {
     device.replies().ReplyMode = ReplyModes::EchoOnly;
     ConnectCountdown = 0;
+    readBack.forget();
 }
 
 bool Handshake::tick()
@@ -39,6 +40,6 @@ void Handshake::takeReply(const QString& line)
         return;
     }
     ConnectCountdown = 0;
-    emit device.connected();
+    tell(device, &Device::connected);
     readBack.start();
 }

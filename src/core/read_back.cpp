@@ -1,6 +1,5 @@
 #include "core/read_back.h"
 
-#include "base/number_text.h"
 #include "core/device.h"
 #include "platform/clock.h"
 
@@ -12,13 +11,15 @@ ReadBack::ReadBack(Device& device)
 void ReadBack::start()
 {
     reported = {};
+    asked = -1;
     device.clock().pause(SettlingMs);
     ask(0);
 }
 
-void ReadBack::ask(qsizetype query) const
+void ReadBack::ask(qsizetype query)
 {
     device.send(deviceSettings().at(query).keyword);
+    asked = query;
 }
 
 void ReadBack::takeReply(const QString& line)
@@ -30,20 +31,21 @@ void ReadBack::takeReply(const QString& line)
         // A keyword with nothing after its colon is no reply.
         if (!line.startsWith(prefix) || line.size() <= prefix.size())
             continue;
-        ReportedSetting value{&query, line.mid(prefix.size())};
-        if (query.kind == SettingKind::Int16)
-            value.number = leadingInt16(value.text);
-        else if (query.kind == SettingKind::Number)
-            value.number = leadingNumber(value.text);
+        const QString text = line.mid(prefix.size());
+        const ReportedSetting value{&query, text, reportedValue(query, text)};
         reported.values.append(value);
-        emit device.settingRead(value);
+        asked = -1;
+        tell(device, &Device::settingRead, value);
         if (i + 1 < queries.size()) {
             device.clock().pause(QueryGapMs);
             ask(i + 1);
         } else {
             device.replies().ReplyMode = ReplyModes::EchoOnly;
-            emit device.readBackDone(reported);
+            tell(device, &Device::readBackDone, reported);
         }
         return;
     }
+    // Echoed only; a face that waits for the value hears what came instead.
+    if (asked >= 0)
+        tell(device, &Device::readBackAnswered, deviceSettings().at(asked), line);
 }

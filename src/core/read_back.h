@@ -25,9 +25,14 @@ public:
     static constexpr int SettlingMs = 1500;
     static constexpr int QueryGapMs = 100;
 
+    // The hand-shake was answered again, or the connection ended: no query is out.
+    void forget() { asked = -1; }
+
 private:
-    void ask(qsizetype query) const;
+    void ask(qsizetype query);
 
     Device& device;
     DeviceSettings reported;
+    // The query out now (its position in the table); -1 when none is.
+    qsizetype asked = -1;
 };

@@ -44,7 +44,7 @@ public:
     const QByteArray& RxBuffer() const { return rxBuffer; }
 
     void registerHandler(int mode, LineHandler handler);
-    // Sees every line just before it is dispatched (tests and fuzzing).
+    // Sees every line just before it is dispatched (Device tells it as lineHeard).
     void setLineObserver(LineHandler observer) { lineObserver = std::move(observer); }
     // Where received characters and the line being handled are shown:
     // nowhere unless set (the window shows them in the output box and the

@@ -1,7 +1,6 @@
 #include "core/selection_lists.h"
 
-#include "base/number_text.h"
-#include "platform/port_names.h"
+#include "base/port_number.h"
 
 #include <QCoreApplication>
 
@@ -19,7 +18,7 @@ QStringList portItems()
 {
     QStringList items;
     for (int n = 1; n <= windowPortCount; ++n)
-        items << QStringLiteral("COM") + signPosition(n).mid(1);
+        items << portKey(n);
     return items;
 }
 
@@ -54,19 +53,6 @@ QStringList languageItems()
 QStringList displayLineItems()
 {
     return {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")};
-}
-
-QStringList settingItems(QStringView settingName)
-{
-    if (settingName == u"tag-type")
-        return tagTypeItems();
-    if (settingName == u"fdx-code")
-        return fdxCodeItems();
-    if (settingName == u"mode")
-        return modeItems();
-    if (settingName == u"language")
-        return languageItems();
-    return {};
 }
 
 QStringList tabCaptions()

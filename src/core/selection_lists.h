@@ -13,7 +13,4 @@ QStringList languageItems();       // Sprache
 QStringList displayLineItems();    // DisplayZeile
 QStringList scannerRegisterItems(); // BCRegister
 QStringList tabCaptions();
-// The list the window offers for a device setting ("tag-type", "fdx-code",
-// "mode", "language"); empty for a setting the window has no list for.
-QStringList settingItems(QStringView settingName);
 } // namespace SelectionLists

@@ -10,19 +10,18 @@ CustomCodes::CustomCodes(DeviceLink& link)
     : link(link)
 {
     Form1& form = link.form();
-    QObject::connect(form.GeneriereDaten, &QAbstractButton::clicked,
-                     link.reporting([this] { GeneriereDaten_Click(); }));
-    QObject::connect(form.LoescheDaten, &QAbstractButton::clicked, link.reporting([this] { LoescheDaten_Click(); }));
-    QObject::connect(form.LeseDaten, &QAbstractButton::clicked, link.reporting([this] { LeseDaten_Click(); }));
+    link.on(form.GeneriereDaten, &QAbstractButton::clicked, [this] { GeneriereDaten_Click(); });
+    link.on(form.LoescheDaten, &QAbstractButton::clicked, [this] { LoescheDaten_Click(); });
+    link.on(form.LeseDaten, &QAbstractButton::clicked, [this] { LeseDaten_Click(); });
     // Drawn with the echo of the answer, which redraws at once, or with the
     // events the wait processes; a redraw of its own for every line made
     // the load measurably slower.
-    QObject::connect(&link.device(), &Device::codeLineStarting, form.GeneriereDaten, [&form](qint64 lineNumber) {
+    listen(link.device(), &Device::codeLineStarting, form.GeneriereDaten, [&form](qint64 lineNumber, qint64) {
         //: Progress of the load: the line of the custom-code file being sent
         form.Ausgabe->setPlainText(tr("Dataset %1").arg(signPosition(lineNumber)) + u' ');
     });
-    QObject::connect(&link.device(), &Device::exchangeFinished, form.GeneriereDaten,
-                     [this](const ExchangeResult& result) { showResult(result); });
+    listen(link.device(), &Device::exchangeFinished, form.GeneriereDaten,
+           [this](const ExchangeResult& result) { showResult(result); });
 }
 
 void CustomCodes::GeneriereDaten_Click()

@@ -17,10 +17,8 @@ FilePaths::FilePaths(DeviceLink& link)
     : link(link)
 {
     const Form1& form = link.form();
-    QObject::connect(form.PfadLadenWaehlen, &QAbstractButton::clicked,
-                     link.reporting([this] { PfadLadenWaehlen_Click(); }));
-    QObject::connect(form.PfadSpeichernWaehlen, &QAbstractButton::clicked,
-                     link.reporting([this] { PfadSpeichernWaehlen_Click(); }));
+    link.on(form.PfadLadenWaehlen, &QAbstractButton::clicked, [this] { PfadLadenWaehlen_Click(); });
+    link.on(form.PfadSpeichernWaehlen, &QAbstractButton::clicked, [this] { PfadSpeichernWaehlen_Click(); });
 }
 
 void FilePaths::PfadLadenWaehlen_Click()

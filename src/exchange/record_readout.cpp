@@ -9,12 +9,10 @@ RecordReadout::RecordReadout(DeviceLink& link)
     : link(link)
 {
     const Form1& form = link.form();
-    QObject::connect(form.LeseErfassungen, &QAbstractButton::clicked,
-                     link.reporting([this] { LeseErfassungen_Click(); }));
-    QObject::connect(form.LoescheErfassungen, &QAbstractButton::clicked,
-                     link.reporting([this] { LoescheErfassungen_Click(); }));
-    QObject::connect(&link.device(), &Device::exchangeFinished, form.LeseErfassungen,
-                     [this](const ExchangeResult& result) { showResult(result); });
+    link.on(form.LeseErfassungen, &QAbstractButton::clicked, [this] { LeseErfassungen_Click(); });
+    link.on(form.LoescheErfassungen, &QAbstractButton::clicked, [this] { LoescheErfassungen_Click(); });
+    listen(link.device(), &Device::exchangeFinished, form.LeseErfassungen,
+           [this](const ExchangeResult& result) { showResult(result); });
 }
 
 void RecordReadout::LeseErfassungen_Click()

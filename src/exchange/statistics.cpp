@@ -9,9 +9,9 @@
 Statistics::Statistics(DeviceLink& link)
     : link(link)
 {
-    QObject::connect(link.form().Statistik, &QAbstractButton::clicked, link.reporting([this] { Statistik_Click(); }));
-    QObject::connect(&link.device(), &Device::statisticsRead, link.form().OutStatistik,
-                     [this](qint64 customCodes, qint64 records) { showCounts(customCodes, records); });
+    link.on(link.form().Statistik, &QAbstractButton::clicked, [this] { Statistik_Click(); });
+    listen(link.device(), &Device::statisticsRead, link.form().OutStatistik,
+           [this](qint64 customCodes, qint64 records) { showCounts(customCodes, records); });
 }
 
 void Statistics::Statistik_Click()

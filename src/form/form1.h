@@ -4,6 +4,7 @@
 #include "form/output_box.h"
 #include "platform/sequential_file.h"
 
+#include <QAction>
 #include <QByteArray>
 #include <QCheckBox>
 #include <QComboBox>
@@ -36,6 +37,7 @@ public:
     // Outside the pages.
     QComboBox* Port = nullptr;
     QPushButton* portDevices = nullptr; // beside the list: which device each port opens
+    QAction* assignDevice = nullptr;    // the list's context menu: the same, when the ports are assignable
     QPushButton* Connect = nullptr; // checkable: a check box drawn as a push button
     QLabel* Label14 = nullptr;
     QProgressBar* akku = nullptr;

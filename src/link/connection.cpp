@@ -2,12 +2,11 @@
 
 #include "base/failure.h"
 #include "base/number_text.h"
-#include "core/device.h"
+#include "core/device_connection.h"
 #include "core/port_advice.h"
 #include "form/controls.h"
 #include "form/form1.h"
 #include "link/device_link.h"
-#include "platform/failure_report.h"
 #include "platform/platform.h"
 #include "platform/port_names.h"
 
@@ -20,23 +19,18 @@ const QString connectedCaption = QStringLiteral("Connected");
 
 } // namespace
 
-
 Connection::Connection(DeviceLink& link)
     : link(link)
 {
     Form1& f = link.form();
-    QObject::connect(f.Connect, &QAbstractButton::toggled, f.Connect, link.reporting([this] { Connect_Click(); }));
-    QObject::connect(&link.device(), &Device::connected, f.Connect,
-                     [&f] { f.Connect->setText(connectedCaption); });
-    link.platform().port.setLostHandler([this](const Failure& failure) {
-        reportingFailures(this->link.platform().dialogs, [this, &failure] { deviceLost(failure); });
-    });
+    DeviceConnection& core = link.connection();
+    link.on(f.Connect, &QAbstractButton::toggled, [this] { Connect_Click(); });
+    listen(link.device(), &Device::connected, f.Connect, [&f] { f.Connect->setText(connectedCaption); });
+    listen(core, &DeviceConnection::reopening, f.Connect, [this] { showConnecting(); });
+    listen(core, &DeviceConnection::opened, f.Connect, [this] { showOpened(); });
+    listen(core, &DeviceConnection::retrying, f.Connect, [this](const QString& cut) { showRetrying(cut); });
+    listen(core, &DeviceConnection::ended, f.Connect, [this](const ConnectionEnding& ending) { showEnded(ending); });
     link.platform().clock.startTimer(500, link.reporting([this] { Timer1_Timer(); }));
-}
-
-Connection::~Connection()
-{
-    link.platform().port.setLostHandler({});
 }
 
 void Connection::Connect_Click()
@@ -48,14 +42,11 @@ void Connection::Connect_Click()
         return;
     }
     try {
-        if (checkValue(f.Connect) == 1)
-            openChosenPort();
-        else
-            closeWithGoodbye();
-        if (link.platform().port.isOpen()) {
-            startHandshake();
+        if (checkValue(f.Connect) == 1) {
+            showConnecting();
+            link.connection().open(portTarget(chosenPortNumber(), link.platform().settings));
         } else {
-            showClosed();
+            link.connection().end();
             // Released during a read-out or a load: say how far it got.
             if (!cutShortReport.isEmpty())
                 showFailure({});
@@ -92,48 +83,46 @@ int Connection::chosenPortNumber() const
     return strictInt16(link.form().Port->currentText().mid(3));
 }
 
-void Connection::openChosenPort()
+void Connection::showConnecting()
 {
-    Form1& f = link.form();
-    f.Ausgabe->replaceAndRedraw(QStringLiteral("connecting...\r\n"));
-    link.platform().port.open(chosenPortNumber());
-    link.replies().startAfresh();
+    link.form().Ausgabe->replaceAndRedraw(QStringLiteral("connecting...\r\n"));
 }
 
-void Connection::closeWithGoodbye()
+void Connection::showOpened()
 {
-    SerialPort& port = link.platform().port;
-    try {
-        link.send(QStringLiteral("DISCONNECT"));
-    } catch (const Failure&) {
-        // The user let go of the connection: it ends also when the goodbye
-        // cannot be written, or the port would stay open with no way to close it.
-        port.close();
-        showClosed();
-        throw;
-    }
-    port.close();
-}
-
-void Connection::startHandshake()
-{
-    Form1& f = link.form();
     link.pages().setConnectionOpened(true);
-    f.Ausgabe->replaceAndRedraw(QStringLiteral("initialising...\r\n"));
-    link.device().handshake().start();
+    link.form().Ausgabe->replaceAndRedraw(QStringLiteral("initialising...\r\n"));
 }
 
-void Connection::showClosed()
+void Connection::showRetrying(const QString& cutShort)
+{
+    // A read-out or load started before the device answered has ended; it
+    // is told after the reopen, in the box of a failed reopen or in one of its own.
+    if (!cutShort.isEmpty())
+        cutShortReport = cutShort + QStringLiteral("\n\nThe device had not answered the connection yet, so the "
+                                                   "connection was started again. Wait until Connect reads "
+                                                   "\"Connected\" before you start a read-out or a load.");
+}
+
+void Connection::showEnded(const ConnectionEnding& ending)
 {
     Form1& f = link.form();
+    // Told only while the user still wants the connection and no other
+    // failure is being shown; read before the pages close.
+    const bool tellLoss = ending.reason == ConnectionEnding::Reason::Lost && checkValue(f.Connect) == 1
+        && !showingFailure;
     link.pages().setConnectionOpened(false);
     f.Connect->setText(connectCaption);
-    link.device().handshake().stop();
-    link.device().data().closeFile();
     setBarValue(f.akku, 0);
-    const QString cutShort = link.exchange().cutShort();
-    if (!cutShort.isEmpty())
-        cutShortReport = cutShort;
+    if (!ending.cutShort.isEmpty())
+        cutShortReport = ending.cutShort;
+    if (ending.reason != ConnectionEnding::Reason::Lost)
+        return;
+    if (tellLoss)
+        showFailure(ending.loss, QStringLiteral("Check the device and its cable, then press Connect again."));
+    else
+        cutShortReport.clear();
+    releaseToggle();
 }
 
 void Connection::showFailure(const QString& text, const QString& advice)
@@ -167,50 +156,14 @@ void Connection::reportAndRelease(const QString& text)
 void Connection::Timer1_Timer()
 {
     Form1& f = link.form();
-    if (link.device().handshake().tick())
-        retry();
-    f.Zeit->setText(link.platform().clock.now().toString(QStringLiteral("dd.MM.yyyy HH:mm")));
-    link.exchange().tick();
-}
-
-void Connection::retry()
-{
     try {
-        link.platform().port.close();
+        link.connection().tick();
     } catch (const Failure& failure) {
-        // A port that cannot be closed cannot be opened again either: stop
-        // trying rather than fail the same way every few seconds.
-        reportAndRelease(failure.description);
-        return;
+        // The retry could not close or reopen the port: it stops trying.
+        reportConnectFailure(failure);
+        link.pages().update();
     }
-    // A read-out or load started before the device answered cannot go on
-    // over a new hand-shake: it ends now and is told now, in the box of a
-    // failed reopen or in one of its own.
-    const QString cutShort = link.exchange().cutShort();
-    if (!cutShort.isEmpty())
-        cutShortReport = cutShort + QStringLiteral("\n\nThe device had not answered the connection yet, so the "
-                                                   "connection was started again. Wait until Connect reads "
-                                                   "\"Connected\" before you start a read-out or a load.");
-    link.platform().clock.pause(RetryPauseMs);
-    Connect_Click();
     if (!cutShortReport.isEmpty())
         showFailure({});
-}
-
-void Connection::deviceLost(const Failure& failure)
-{
-    if (link.platform().port.isOpen())
-        return; // opened again since the loss: the report is out of date
-    // Nothing to tell when the user has already let go of the connection, or
-    // while the failure that found the loss is being shown.
-    const bool tell = checkValue(link.form().Connect) == 1 && !showingFailure;
-    // The port closed itself: nothing to say goodbye to. Closed before the
-    // box opens, so that the hand-shake's time-out cannot open the port
-    // again behind it.
-    showClosed();
-    if (tell)
-        showFailure(failure.description, QStringLiteral("Check the device and its cable, then press Connect again."));
-    else
-        cutShortReport.clear();
-    releaseToggle();
+    f.Zeit->setText(clockText(link.platform().clock.now()));
 }

@@ -4,16 +4,16 @@
 #include <functional>
 
 class DeviceLink;
+struct ConnectionEnding;
 struct Failure;
 
-// Opens and closes the connection with the Connect toggle, has the core
-// shake hands with the device, retries while no answer comes, and keeps
-// the window's clock text up to date.
+// The Connect toggle and its boxes: pressed opens the chosen port through
+// the core's connection, released ends it; the window's 500 ms timer drives
+// the hand-shake's time-out and shows the clock.
 class Connection {
 public:
     // Starts the window's 500 ms timer.
     explicit Connection(DeviceLink& link);
-    ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
@@ -31,17 +31,13 @@ public:
     using MissingDeviceBox = std::function<void(int portNumber, const QString& text)>;
     void setMissingDeviceBox(MissingDeviceBox box) { missingDeviceBox = std::move(box); }
 
-    static constexpr int RetryPauseMs = 1000;
-
 private:
-    void openChosenPort();
     int chosenPortNumber() const;
     void reportConnectFailure(const Failure& failure);
-    void closeWithGoodbye();
-    void startHandshake();
-    void showClosed();
-    void retry();
-    void deviceLost(const Failure& failure);
+    void showConnecting();
+    void showOpened();
+    void showRetrying(const QString& cutShort);
+    void showEnded(const ConnectionEnding& ending);
     void showFailure(const QString& text, const QString& advice = {});
     void releaseToggle();
     void reportAndRelease(const QString& text);

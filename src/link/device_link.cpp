@@ -1,33 +1,34 @@
 #include "link/device_link.h"
 
-#include "core/device.h"
+#include "core/device_connection.h"
 #include "form/form1.h"
 #include "platform/failure_report.h"
 #include "platform/platform.h"
 
-DeviceLink::DeviceLink(Form1& form, Platform& platform, Device& device)
-    : formRef(form), platformRef(platform), deviceRef(device), gate(form, platform.port)
+DeviceLink::DeviceLink(Form1& form, Platform& platform, DeviceConnection& connection)
+    : formRef(form), platformRef(platform), connectionRef(connection), gate(form, platform.port)
 {
-    device.exchange().setRunningObserver([this](bool running) { gate.setExchangeRunning(running); });
-    device.replies().setDisplay([&form](const QString& text) { form.Ausgabe->appendReceived(text); },
-                                [&form](const QString& line) { form.Zeile->setText(line); });
-    QObject::connect(&device, &Device::failed,
-                     [&dialogs = platform.dialogs](const Failure& failure) { ::showFailure(dialogs, failure); });
+    Device& core = connection.device();
+    core.exchange().setRunningObserver([this](bool running) { gate.setExchangeRunning(running); });
+    core.replies().setDisplay([&form](const QString& text) { form.Ausgabe->appendReceived(text); },
+                              [&form](const QString& line) { form.Zeile->setText(line); });
+    listen(core, &Device::failed, &core,
+           [&dialogs = platform.dialogs](const Failure& failure) { ::showFailure(dialogs, failure); });
+}
+
+Device& DeviceLink::device() const
+{
+    return connectionRef.device();
 }
 
 ReplyDispatch& DeviceLink::replies() const
 {
-    return deviceRef.replies();
+    return device().replies();
 }
 
 RunningExchange& DeviceLink::exchange() const
 {
-    return deviceRef.exchange();
-}
-
-void DeviceLink::send(const QString& text) const
-{
-    deviceRef.send(text);
+    return device().exchange();
 }
 
 void DeviceLink::clearOutput() const
@@ -37,7 +38,7 @@ void DeviceLink::clearOutput() const
 
 std::function<void()> DeviceLink::reporting(std::function<void()> handler) const
 {
-    return [&dialogs = platformRef.dialogs, handler = std::move(handler)] { reportingFailures(dialogs, handler); };
+    return guarded(showingIn(platformRef.dialogs), std::move(handler));
 }
 
 void DeviceLink::showFailure(const Failure& failure) const

@@ -1,6 +1,8 @@
 #include "link/page_gate.h"
 
 #include "form/form1.h"
+
+#include <QAction>
 #include "platform/serial_port.h"
 
 PageGate::PageGate(Form1& form, const SerialPort& port)
@@ -25,5 +27,10 @@ void PageGate::update()
     const bool pagesUsable = (port.isOpen() || connectionOpened) && !exchangeRunning;
     for (QFrame* page : form.pages())
         page->setEnabled(pagesUsable);
-    form.Port->setEnabled(!port.isOpen());
+    const bool portFree = !port.isOpen();
+    form.Port->setEnabled(portFree);
+    const bool assignable = portFree && form.Port->currentIndex() >= 0;
+    form.portDevices->setEnabled(assignable);
+    if (form.assignDevice)
+        form.assignDevice->setEnabled(assignable);
 }

@@ -10,12 +10,12 @@
 BlockAccess::BlockAccess(DeviceLink& link)
     : link(link), form(link.form())
 {
-    QObject::connect(form.ReadBlock, &QAbstractButton::clicked, link.reporting([this] { ReadBlock_Click(); }));
-    QObject::connect(form.WriteBlock, &QAbstractButton::clicked, link.reporting([this] { WriteBlock_Click(); }));
-    QObject::connect(form.ReadBlockHex, &QAbstractButton::clicked, link.reporting([this] { ReadBlockHex_Click(); }));
-    QObject::connect(form.WriteBlockHex, &QAbstractButton::clicked, link.reporting([this] { WriteBlockHex_Click(); }));
-    QObject::connect(form.KeyA, &QAbstractButton::toggled, link.reporting([this] { KeyA_Click(); }));
-    QObject::connect(form.KeyB, &QAbstractButton::toggled, link.reporting([this] { KeyB_Click(); }));
+    link.on(form.ReadBlock, &QAbstractButton::clicked, [this] { ReadBlock_Click(); });
+    link.on(form.WriteBlock, &QAbstractButton::clicked, [this] { WriteBlock_Click(); });
+    link.on(form.ReadBlockHex, &QAbstractButton::clicked, [this] { ReadBlockHex_Click(); });
+    link.on(form.WriteBlockHex, &QAbstractButton::clicked, [this] { WriteBlockHex_Click(); });
+    link.on(form.KeyA, &QAbstractButton::toggled, [this] { KeyA_Click(); });
+    link.on(form.KeyB, &QAbstractButton::toggled, [this] { KeyB_Click(); });
 }
 
 void BlockAccess::ReadBlock_Click()

@@ -8,10 +8,10 @@
 DeviceControls::DeviceControls(DeviceLink& link)
     : link(link), form(link.form())
 {
-    QObject::connect(form.Buzzer, &QAbstractButton::clicked, link.reporting([this] { Buzzer_Click(); }));
-    QObject::connect(form.Keyboard, &QAbstractButton::clicked, link.reporting([this] { Keyboard_Click(); }));
-    QObject::connect(form.CLS, &QAbstractButton::clicked, link.reporting([this] { CLS_Click(); }));
-    QObject::connect(form.Display, &QAbstractButton::clicked, link.reporting([this] { Display_Click(); }));
+    link.on(form.Buzzer, &QAbstractButton::clicked, [this] { Buzzer_Click(); });
+    link.on(form.Keyboard, &QAbstractButton::clicked, [this] { Keyboard_Click(); });
+    link.on(form.CLS, &QAbstractButton::clicked, [this] { CLS_Click(); });
+    link.on(form.Display, &QAbstractButton::clicked, [this] { Display_Click(); });
 }
 
 void DeviceControls::Buzzer_Click()

@@ -10,10 +10,10 @@
 Identification::Identification(DeviceLink& link)
     : link(link), form(link.form())
 {
-    QObject::connect(form.ReadId, &QAbstractButton::clicked, link.reporting([this] { ReadId_Click(); }));
-    QObject::connect(form.Scan, &QAbstractButton::clicked, link.reporting([this] { Scan_Click(); }));
-    QObject::connect(&link.device(), &Device::identifierRead, form.IDAnzeige,
-                     [this](const QString& identifier) { showIdentifier(identifier); });
+    link.on(form.ReadId, &QAbstractButton::clicked, [this] { ReadId_Click(); });
+    link.on(form.Scan, &QAbstractButton::clicked, [this] { Scan_Click(); });
+    listen(link.device(), &Device::identifierRead, form.IDAnzeige,
+           [this](const QString& identifier) { showIdentifier(identifier); });
 }
 
 void Identification::ReadId_Click()
@@ -35,11 +35,7 @@ void Identification::showIdentifier(const QString& identifier)
     link.platform().clock.pause(RepeatPauseMs);
     // A scan answered with the box checked goes on with identifiers. A
     // refused write goes back to the receive path, which reports it.
-    try {
-        request(DeviceCommands::readIdCommand);
-    } catch (const Failure& failure) {
-        link.device().failInListener(failure);
-    }
+    request(DeviceCommands::readIdCommand);
 }
 
 void Identification::request(const QString& command)

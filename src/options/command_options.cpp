@@ -1,9 +1,10 @@
 #include "options/command_options.h"
 
+#include "base/port_number.h"
+
 #include <QCoreApplication>
 #include <QList>
 #include <QPair>
-#include <QRegularExpression>
 #include <algorithm>
 #include <cstdio>
 
@@ -15,7 +16,6 @@ struct OptionTexts {
 const QString helpName = QStringLiteral("help");
 const QString versionName = QStringLiteral("version");
 const QString portName = QStringLiteral("port");
-constexpr int portCount = 16;
 
 // QCommandLineParser's usage line names the executable by its full path (or
 // not at all without an application object); ours names the program.
@@ -96,15 +96,8 @@ QStringList argumentList(int argc, char* argv[])
 
 std::optional<int> portPositionOf(const QString& port)
 {
-    static const QRegularExpression form(QStringLiteral("^(?:COM)?([0-9]{1,2})$"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = form.match(port.trimmed());
-    if (!match.hasMatch())
-        return std::nullopt;
-    const int number = match.captured(1).toInt();
-    if (number < 1 || number > portCount)
-        return std::nullopt;
-    return number - 1;
+    const std::optional<int> number = portNumberFrom(port, windowPortCount);
+    return number ? std::optional(*number - 1) : std::nullopt;
 }
 
 QStringList withoutToolkitOptions(const QStringList& arguments)

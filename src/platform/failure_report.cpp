@@ -9,11 +9,12 @@ void showFailure(Dialogs& dialogs, const Failure& failure)
         dialogs.message(failure.description);
 }
 
+FailureSink showingIn(Dialogs& dialogs)
+{
+    return [&dialogs](const Failure& failure) { showFailure(dialogs, failure); };
+}
+
 void reportingFailures(Dialogs& dialogs, const std::function<void()>& steps)
 {
-    try {
-        steps();
-    } catch (const Failure& failure) {
-        showFailure(dialogs, failure);
-    }
+    runGuarded(showingIn(dialogs), steps);
 }

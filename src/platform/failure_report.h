@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/guarded.h"
+
 #include <functional>
 
 class Dialogs;
@@ -9,7 +11,8 @@ struct Failure;
 // device is not shown here: the connection tells it, once, whatever found it.
 void showFailure(Dialogs& dialogs, const Failure& failure);
 
-// Runs what the event loop started (a slot, a timer, a handler); a failure it
-// throws is shown as above and the program goes on. An exception that left a
-// slot would reach the event loop and end the program.
+// The window's sink for failures that reach an entry point: a box, as above.
+FailureSink showingIn(Dialogs& dialogs);
+
+// Runs what the event loop started through runGuarded, failures in a box.
 void reportingFailures(Dialogs& dialogs, const std::function<void()>& steps);

@@ -4,11 +4,6 @@
 #include "base/number_text.h"
 #include "platform/settings_store.h"
 
-QString portKey(int portNumber)
-{
-    return QStringLiteral("COM%1").arg(portNumber);
-}
-
 namespace {
 QString assignedDevice(int portNumber, const SettingsStore& settings)
 {
@@ -33,6 +28,11 @@ QString devicePathForPort(int portNumber, const SettingsStore& settings)
 bool hasAssignedDevice(int portNumber, const SettingsStore& settings)
 {
     return !assignedDevice(portNumber, settings).isEmpty();
+}
+
+PortTarget portTarget(int portNumber, const SettingsStore& settings)
+{
+    return {portKey(portNumber), devicePathForPort(portNumber, settings)};
 }
 
 int chosenPortPosition(const SettingsStore& settings)

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "base/port_number.h"
+
 #include <QString>
 
 class SettingsStore;
-
-// The ports the window offers: COM1 to COM16.
-constexpr int windowPortCount = 16;
 
 // The settings section whose keys "COMn" name the device that COMn opens.
 inline const QString portsSection = QStringLiteral("Ports");
@@ -15,8 +14,6 @@ inline const QString chosenPortKey = QStringLiteral("Port");
 // The position stored there, or 0 (COM1) for anything the window would not
 // have stored itself (not a number, below -1, 16 or above); -1 is no choice.
 int chosenPortPosition(const SettingsStore& settings);
-// "COM3" for 3: the port's name and its key in the section.
-QString portKey(int portNumber);
 
 // The device that port COMn names on this machine. On Windows that is COMn
 // itself, as \\.\COMn; elsewhere the settings store's section "Ports", key "COMn" may
@@ -24,3 +21,15 @@ QString portKey(int portNumber);
 QString devicePathForPort(int portNumber, const SettingsStore& settings);
 // Whether the settings name a device for COMn, rather than the default.
 bool hasAssignedDevice(int portNumber, const SettingsStore& settings);
+
+// A port as it is opened: the name the user knows it by ("COM3", or a path as
+// given) and the device it opens.
+struct PortTarget {
+    QString name;
+    QString path;
+
+    friend bool operator==(const PortTarget&, const PortTarget&) = default;
+};
+
+// Port COMn as the settings map it.
+PortTarget portTarget(int portNumber, const SettingsStore& settings);

@@ -2,10 +2,14 @@
 
 #include "platform/port_names.h"
 
+#include <QFileInfo>
 #include <QScopedValueRollback>
 #include <QTimer>
 
 #include <cerrno>
+#ifdef Q_OS_UNIX
+#include <sys/file.h>
+#endif
 
 namespace {
 
@@ -23,31 +27,36 @@ bool describesGoneDevice(const QString& systemText)
     return false;
 }
 
+// The name of the device itself. Qt's lock file is named after the name it
+// opens, so a link (by-id) and the device it names would be two devices.
+QString deviceName(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    const QString device = QFileInfo(path).canonicalFilePath();
+    if (!device.isEmpty())
+        return device;
+#endif
+    return path;
+}
+
 } // namespace
 
-QtSerialPort::QtSerialPort(const SettingsStore& settings, QObject* parent)
-    : QObject(parent), settings(settings)
+QtSerialPort::QtSerialPort(QObject* parent)
+    : QObject(parent)
 {
     connect(&port, &QSerialPort::readyRead, this, &QtSerialPort::onReadyRead);
     connect(&port, &QSerialPort::errorOccurred, this, &QtSerialPort::onError);
 }
 
-void QtSerialPort::open(int portNumber)
-{
-    if (port.isOpen())
-        throw Failure(FailureNumber::PortOpenFailed, QStringLiteral("Port already open"));
-    if (portNumber < 1 || portNumber > 255)
-        throw Failure(FailureNumber::PortOpenFailed, QStringLiteral("Invalid port number"));
-
-    openPath(portKey(portNumber), devicePathForPort(portNumber, settings));
-}
-
-void QtSerialPort::openPath(const QString& name, const QString& path)
+void QtSerialPort::open(const PortTarget& target)
 {
     if (port.isOpen())
         throw Failure(FailureNumber::PortOpenFailed, QStringLiteral("Port already open"));
     lossDescription.clear();
-    port.setPortName(path);
+    const QString& path = target.path;
+    // How a failure names the port: "COM3 (/dev/ttyUSB0)", or the path given.
+    const QString where = target.name == path ? path : QStringLiteral("%1 (%2)").arg(target.name, path);
+    port.setPortName(deviceName(path));
     port.setBaudRate(QSerialPort::Baud38400);
     port.setDataBits(QSerialPort::Data8);
     port.setParity(QSerialPort::NoParity);
@@ -56,9 +65,9 @@ void QtSerialPort::openPath(const QString& name, const QString& path)
     if (!port.open(QIODevice::ReadWrite)) {
         const QString reason = port.errorString();
         port.clearError();
-        const QString where = name == path ? path : QStringLiteral("%1 (%2)").arg(name, path);
         throw Failure(FailureNumber::PortOpenFailed, QStringLiteral("%1: %2").arg(where, reason));
     }
+    holdDevice(where);
     // Whatever the line carried before the port was opened is not a reply.
     port.clear(QSerialPort::AllDirections);
     port.readAll();
@@ -66,6 +75,20 @@ void QtSerialPort::openPath(const QString& name, const QString& path)
     port.setDataTerminalReady(true);
     port.setRequestToSend(true);
     port.clearError();
+}
+
+void QtSerialPort::holdDevice([[maybe_unused]] const QString& where)
+{
+#ifdef Q_OS_UNIX
+    // The lock goes with the open device, not with a name, and ends when the
+    // port closes or the program ends, however it ends.
+    if (::flock(int(port.handle()), LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK)
+        return;
+    port.close();
+    port.clearError();
+    throw Failure(FailureNumber::PortOpenFailed,
+                  QStringLiteral("%1: %2").arg(where, qt_error_string(EBUSY)));
+#endif
 }
 
 void QtSerialPort::close()

@@ -5,20 +5,15 @@
 #include <QObject>
 #include <QSerialPort>
 
-class SettingsStore;
-
 // SerialPort over QSerialPort. A read, resource or write error closes the
 // port and is reported once; left open, the port would raise the same error
 // again and again.
 class QtSerialPort : public QObject, public SerialPort {
     Q_OBJECT
 public:
-    explicit QtSerialPort(const SettingsStore& settings, QObject* parent = nullptr);
+    explicit QtSerialPort(QObject* parent = nullptr);
 
-    void open(int portNumber) override;
-    // Opens the device at path, named so in a failure's text ("COM3", or the
-    // path itself). Throws as open() does.
-    void openPath(const QString& name, const QString& path);
+    void open(const PortTarget& target) override;
     void close() override;
     bool isOpen() const override;
     void write(const QByteArray& bytes) override;
@@ -31,8 +26,10 @@ private:
     void onError(QSerialPort::SerialPortError error);
     void loseDevice(const QString& cause);
     QString goneDeviceCause() const;
+    // Takes the device itself, whatever name opened it; throws when another
+    // opener holds it.
+    void holdDevice(const QString& where);
 
-    const SettingsStore& settings;
     QSerialPort port;
     bool inReceiveHandler = false;
     // write() waits for its bytes to go out, and that wait raises readyRead

@@ -165,3 +165,26 @@ QByteArray SequentialFile::readLine()
                       SequentialFile::tr("Cannot read from %1: %2").arg(file.fileName(), file.errorString()));
     return line;
 }
+
+qint64 SequentialFile::lineCount(const QString& path)
+{
+    QFile counted(path);
+    if (!counted.open(QIODevice::ReadOnly))
+        return 0;
+    qint64 lines = 0;
+    char last = '\n';
+    bool crBefore = false;
+    while (!counted.atEnd()) {
+        const QByteArray chunk = counted.read(1 << 16);
+        if (chunk.isEmpty())
+            break;
+        for (const char c : chunk) {
+            // CR LF is one line end; a lone CR or LF is one too.
+            if (c == '\r' || (c == '\n' && !crBefore))
+                ++lines;
+            crBefore = c == '\r';
+        }
+        last = chunk.back();
+    }
+    return lines + (last != '\r' && last != '\n' ? 1 : 0);
+}

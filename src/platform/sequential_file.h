@@ -42,6 +42,8 @@ public:
     // at a lone LF; the last line needs no end. A read error throws a
     // failure that names it; the part of the line read before is dropped.
     QByteArray readLine();
+    // How many lines readLine() finds in the file at path; 0 when it cannot be read.
+    static qint64 lineCount(const QString& path);
 
 private:
     void openWithMode(const QString& path, QIODevice::OpenMode mode);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/failure.h"
+#include "platform/port_names.h"
 
 #include <QByteArray>
 #include <functional>
@@ -13,9 +14,11 @@ public:
 
     virtual ~SerialPort() = default;
 
-    // Opens port COMn. Throws the port's own failure when it cannot be opened.
-    // Input that was waiting before the open is discarded.
-    virtual void open(int portNumber) = 0;
+    // Opens the port's device and holds it: no second opener, under this
+    // name or another, gets it until it is closed. Throws the port's own
+    // failure, naming the port, when it cannot be opened. Input that was
+    // waiting before the open is discarded.
+    virtual void open(const PortTarget& target) = 0;
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
     // The bytes have reached the operating system when this returns.

@@ -16,6 +16,7 @@ PortAssignment::PortAssignment(Form1& f, Platform& platform)
 {
     assignAction = new QAction(f.Port);
     assignAction->setObjectName(QStringLiteral("assignDevice"));
+    f.assignDevice = assignAction;
     f.Port->addAction(assignAction);
     f.Port->setContextMenuPolicy(Qt::ActionsContextMenu);
     // A failure in a slot (settings that cannot be read or saved) is shown;
@@ -39,8 +40,6 @@ void PortAssignment::followChosenPort()
     const QString port = f.Port->currentText();
     const bool chosen = f.Port->currentIndex() >= 0;
     assignAction->setText(chosen ? tr("Assign a device to %1...").arg(port) : tr("Assign a device..."));
-    assignAction->setEnabled(chosen);
-    f.portDevices->setEnabled(chosen);
     // Screen readers hear the list by its label ("Port") and its chosen item;
     // the description says what that port opens.
     const QString opens = chosen ? describeDevicePath(devicePathForPort(f.Port->currentIndex() + 1, platform.settings))

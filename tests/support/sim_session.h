@@ -52,7 +52,7 @@ private:
 // with scripted dialogs, so that no modal box blocks a test.
 struct RealPlatform {
     QtSettingsStore settings;
-    QtSerialPort port{settings};
+    QtSerialPort port;
     QtClock clock;
     FakeDialogs dialogs;
     QtSerialDevices devices;

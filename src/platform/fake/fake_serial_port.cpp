@@ -10,12 +10,16 @@ FakeSerialPort::FakeSerialPort(VirtualClock& clock)
 
 void FakeSerialPort::open(int number)
 {
+    open(PortTarget{portKey(number), QStringLiteral("/dev/ttyS%1").arg(number - 1)});
+}
+
+void FakeSerialPort::open(const PortTarget& target)
+{
     if (opened)
         throw Failure(FailureNumber::PortOpenFailed, QStringLiteral("Port already open"));
+    const int number = portNumberFrom(target.name).value_or(0);
     if (auto refusal = openRefusals.find(number); refusal != openRefusals.end())
         throw refusal->second;
-    if (number < 1 || number > 255)
-        throw Failure(FailureNumber::PortOpenFailed, QStringLiteral("Invalid port number"));
     opened = true;
     lossDescription.clear();
     portNumber = number;

@@ -18,7 +18,9 @@ class FakeSerialPort : public SerialPort {
 public:
     explicit FakeSerialPort(VirtualClock& clock);
 
-    void open(int portNumber) override;
+    void open(const PortTarget& target) override;
+    // Opens COMn as the default mapping names it.
+    void open(int portNumber);
     void close() override;
     bool isOpen() const override { return opened; }
     void write(const QByteArray& bytes) override;
@@ -38,7 +40,7 @@ public:
     // What happened.
     QByteArray written;                  // every byte written, in order
     QList<QByteArray> writes;            // one entry per write call
-    QList<int> openedPorts;              // port numbers of successful opens
+    QList<int> openedPorts;              // port numbers of successful opens (0: a path)
     int openCount() const { return static_cast<int>(openedPorts.size()); }
     int closeCount = 0;
     int portNumber = 0;
