@@ -156,6 +156,21 @@ private slots:
         }
     }
 
+    // Qt's words for system errors stay as the core reads them to tell why a
+    // port does not open, while the rest of Qt speaks the language.
+    void qtsWordsForSystemErrorsStayAsTheCoreReadsThem()
+    {
+        SKIP_UNLESS_LINUX("the language from LANG");
+        QProcessEnvironment german = QProcessEnvironment::systemEnvironment();
+        german.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
+        QProcess cli;
+        cli.setProcessEnvironment(german);
+        cli.start(QStringLiteral(TAGORIX_CLI_PROGRAM), {"--port", "/nonexistent/ttyUSB9", "--wait", "1", "info"});
+        QVERIFY(cli.waitForFinished(30000));
+        const QString told = QString::fromUtf8(cli.readAllStandardOutput() + cli.readAllStandardError());
+        QVERIFY2(told.contains(QStringLiteral("No such file or directory")), qPrintable(told));
+    }
+
     // In each language: every text but names and numbers translated (at
     // most 1 in 20 visible ones as in English, and those only the words
     // listed that the language spells as English does), nothing cut at the

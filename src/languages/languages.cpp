@@ -20,9 +20,24 @@ QStringList translatedLanguages(const QString& folder)
     return languages;
 }
 
-bool install(QCoreApplication& application, const QString& name, const QStringList& folders)
+// Qt's own texts, but for its words for system errors ("No such file or
+// directory"), which stay as the core reads them: it tells what keeps a port
+// from opening by those words.
+class QtTexts : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+
+    QString translate(const char* context, const char* sourceText, const char* disambiguation,
+                      int n) const override
+    {
+        if (qstrcmp(context, "QIODevice") == 0)
+            return {};
+        return QTranslator::translate(context, sourceText, disambiguation, n);
+    }
+};
+
+bool install(QTranslator* translator, const QString& name, const QStringList& folders)
 {
-    auto* translator = new QTranslator(&application);
     for (const QString& folder : folders) {
         if (translator->load(name, folder))
             return QCoreApplication::installTranslator(translator);
@@ -71,10 +86,11 @@ QString translationsFolder()
 QString speakUserLanguage(QCoreApplication& application, const QString& folder)
 {
     const QString language = chosenLanguage(userLanguages(), translatedLanguages(folder));
-    if (language.isEmpty() || !install(application, catalogue + language, {folder}))
+    if (language.isEmpty() || !install(new QTranslator(&application), catalogue + language, {folder}))
         return {};
     // Qt's own translations: beside the program's (the Windows zip) or
     // where Qt keeps them (qt6-translations-l10n on Debian).
-    install(application, qtCatalogue + language, {folder, QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
+    install(new QtTexts(&application), qtCatalogue + language,
+            {folder, QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
     return language;
 }
