@@ -463,6 +463,30 @@ private slots:
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
     }
 
+    // A caption too long for its control: a label takes the room on its left
+    // up to its neighbour, then on its right; a check box the room on its
+    // right; what is still missing is elided and shown whole in a tool tip.
+    void aCaptionTooLongTakesTheFreeRoomBesideItOrIsElided()
+    {
+        QWidget window;
+        window.resize(300, 100);
+        auto* button = new QPushButton(QStringLiteral("B"), &window);
+        button->setGeometry(0, 0, 40, 20);
+        auto* label = new QLabel(QStringLiteral("A caption much wider than its place:"), &window);
+        label->setGeometry(60, 2, 30, 17);
+        auto* field = new QLineEdit(&window);
+        field->setGeometry(92, 0, 100, 20);
+        auto* box = new QCheckBox(QStringLiteral("A long check box caption"), &window);
+        box->setGeometry(0, 40, 40, 20);
+        makeRoomForCaptions(&window, {});
+        QCOMPARE(label->geometry(), QRect(40, 2, 52, 17)); // up to the button, then the field
+        QVERIFY(label->text().endsWith(u'…'));
+        QCOMPARE(label->toolTip(), QStringLiteral("A caption much wider than its place:"));
+        QCOMPARE(box->geometry().left(), 0);
+        QCOMPARE(box->text(), QStringLiteral("A long check box caption"));
+        QVERIFY(box->width() >= box->sizeHint().width());
+    }
+
     // Unequal factors across and down, so that one used for the other shows.
     void positionsAndFontsScaleAcrossAndDownByTheirOwnFactors()
     {

@@ -36,6 +36,7 @@ void scaleWidget(QWidget* widget, FontScale scale)
         widget->setFont(font);
     }
 }
+
 // How much wider a label or a check box would have to be for its caption.
 int missingWidth(const QWidget* control)
 {
