@@ -1,10 +1,11 @@
 // A shelf of simulated devices read out by the command line at once, against
 // one device alone: the wall time of `tagorix read-records` for each.
 //
-//   bench_shelf [devices=8] [records=1000] [rounds=3]
+//   bench_shelf [devices=8] [records=1000] [rounds=3] [erase]
 //
 // Every device is a tagorix-sim program on a pty of its own, paced at
-// 38400 baud as a real line is, holding the same records.
+// 38400 baud as a real line is, holding the same records. With "erase", each
+// run is an offload (read-records --erase) on devices started afresh for it.
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -44,7 +45,7 @@ std::vector<std::unique_ptr<Sim>> startDevices(int count, int records)
 }
 
 // Milliseconds for one read-out of every device at once.
-qint64 readOut(const std::vector<std::unique_ptr<Sim>>& devices, const QString& folder)
+qint64 readOut(const std::vector<std::unique_ptr<Sim>>& devices, const QString& folder, bool erase)
 {
     QStringList ports;
     for (const auto& sim : devices)
@@ -52,9 +53,11 @@ qint64 readOut(const std::vector<std::unique_ptr<Sim>>& devices, const QString& 
     QProcess cli;
     QElapsedTimer wall;
     wall.start();
-    cli.start(QStringLiteral(TAGORIX_CLI_PROGRAM),
-              {QStringLiteral("--quiet"), QStringLiteral("--port"), ports.join(u','), QStringLiteral("read-records"),
-               folder + QStringLiteral("/records-{port}.csv")});
+    QStringList arguments{QStringLiteral("--quiet"), QStringLiteral("--port"), ports.join(u','),
+                          QStringLiteral("read-records"), folder + QStringLiteral("/records-{port}-{time}.csv")};
+    if (erase)
+        arguments.insert(4, QStringLiteral("--erase"));
+    cli.start(QStringLiteral(TAGORIX_CLI_PROGRAM), arguments);
     if (!cli.waitForFinished(600'000) || cli.exitCode() != 0)
         qFatal("tagorix failed: %s", cli.readAllStandardOutput().constData());
     return wall.elapsed();
@@ -69,16 +72,21 @@ int main(int argc, char* argv[])
     const int devices = arguments.size() > 1 ? arguments.at(1).toInt() : 8;
     const int records = arguments.size() > 2 ? arguments.at(2).toInt() : 1000;
     const int rounds = arguments.size() > 3 ? arguments.at(3).toInt() : 3;
+    const bool erase = arguments.size() > 4 && arguments.at(4) == QStringLiteral("erase");
     QTemporaryDir folder;
 
-    const auto one = startDevices(1, records);
-    const auto shelf = startDevices(devices, records);
+    auto one = startDevices(1, records);
+    auto shelf = startDevices(devices, records);
     std::vector<qint64> alone;
     std::vector<qint64> together;
     // Side by side in each round, so that the machine's load meets both alike.
     for (int round = 0; round < rounds; ++round) {
-        alone.push_back(readOut(one, folder.path()));
-        together.push_back(readOut(shelf, folder.path()));
+        if (erase && round > 0) {
+            one = startDevices(1, records);
+            shelf = startDevices(devices, records);
+        }
+        alone.push_back(readOut(one, folder.path(), erase));
+        together.push_back(readOut(shelf, folder.path(), erase));
         std::printf("round %d: 1 device %lld ms, %d devices %lld ms\n", round + 1, static_cast<long long>(alone.back()),
                     devices, static_cast<long long>(together.back()));
     }

@@ -1,6 +1,7 @@
 // tagorix-sim: the simulated device on a pseudo-terminal, for the tool to
 // open as its serial port.
 
+#include "base/latin1.h"
 #include "base/port_number.h"
 #include "options/command_options.h"
 #include "sim/port_mapping.h"
@@ -44,23 +45,6 @@ int whole(const QCommandLineParser& parser, const QString& name, int lowest, int
     if (value != static_cast<int>(value))
         throw Usage{QStringLiteral("--%1 takes a whole number").arg(name)};
     return static_cast<int>(value);
-}
-
-QString escaped(const QByteArray& bytes)
-{
-    QString text;
-    for (const char c : bytes) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '\r')
-            text += QStringLiteral("\\r");
-        else if (c == '\n')
-            text += QStringLiteral("\\n");
-        else if (u < 0x20 || u >= 0x7F)
-            text += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
-        else
-            text += QLatin1Char(c);
-    }
-    return text;
 }
 
 } // namespace
@@ -186,7 +170,7 @@ int main(int argc, char* argv[])
     const bool verbose = parser.isSet(QStringLiteral("verbose"));
     if (verbose)
         server.setTrafficObserver([](const QByteArray& bytes, bool fromTool) {
-            std::fprintf(stderr, "%s %s\n", fromTool ? "<<" : ">>", qPrintable(escaped(bytes)));
+            std::fprintf(stderr, "%s %s\n", fromTool ? "<<" : ">>", qPrintable(visibleBytes(bytes)));
         });
     try {
         server.start();

@@ -7,6 +7,7 @@
 #include "support/linux_tools.h"
 #include "support/sim_session.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -20,6 +21,7 @@
 
 #ifdef Q_OS_LINUX
 #include <csignal>
+#include <sys/resource.h>
 #endif
 #ifndef TAGORIX_SIM_PROGRAM // the simulator program is built on Linux only
 #define TAGORIX_SIM_PROGRAM ""
@@ -33,7 +35,14 @@ struct CliRun {
     QString err;
 };
 
-QProcess* startCli(const QStringList& arguments, QObject* parent)
+// How a run is started, beyond its arguments.
+struct CliSetting {
+    QString folder;          // its current folder; empty: this one
+    qint64 fileLimit = 0;    // bytes a file may grow to (ulimit -f); 0: none
+    QString standardOutput;  // a file for its standard output; empty: read here
+};
+
+QProcess* startCli(const QStringList& arguments, QObject* parent, const CliSetting& setting = {})
 {
     auto* cli = new QProcess(parent);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -41,6 +50,17 @@ QProcess* startCli(const QStringList& arguments, QObject* parent)
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
     cli->setProcessEnvironment(environment);
+    cli->setWorkingDirectory(setting.folder);
+    if (!setting.standardOutput.isEmpty())
+        cli->setStandardOutputFile(setting.standardOutput);
+#ifdef Q_OS_LINUX
+    if (setting.fileLimit > 0)
+        cli->setChildProcessModifier([limit = rlim_t(setting.fileLimit)] {
+            const rlimit limited{limit, limit};
+            ::setrlimit(RLIMIT_FSIZE, &limited);
+            std::signal(SIGXFSZ, SIG_DFL); // as a shell leaves it
+        });
+#endif
     cli->start(QStringLiteral(TAGORIX_CLI_PROGRAM), arguments);
     return cli;
 }
@@ -53,10 +73,10 @@ CliRun finished(QProcess& cli)
             QString::fromLocal8Bit(cli.readAllStandardOutput()), QString::fromLocal8Bit(cli.readAllStandardError())};
 }
 
-CliRun runCli(const QStringList& arguments)
+CliRun runCli(const QStringList& arguments, const CliSetting& setting = {})
 {
     QObject owner;
-    return finished(*startCli(arguments, &owner));
+    return finished(*startCli(arguments, &owner, setting));
 }
 
 // tagorix-sim --no-map with options: the device at the far end of a pty.
@@ -103,8 +123,11 @@ private slots:
     void initTestCase() { SKIP_UNLESS_LINUX("a pseudo-terminal"); }
     void commandsOnSimulatedDevices();
     void aShelfRunsEveryPortAtOnceAndEndsWithTheWorstStatus();
+    void anOffloadOfAShelfErasesOnlyWhereTheFileIsComplete();
     void everySignalEndsWithWholeRecordsAndAGoodbye_data();
     void everySignalEndsWithWholeRecordsAndAGoodbye();
+    void anOffloadErasesOnlyWhatIsSafeOnDisk();
+    void aFailedWriteToStandardOutputIsAFileFailure();
     void oneDeviceUnderTwoNamesHasOneHolder();
     void customCodesKeepTheirBytesOnTheWayInAndOut();
     void theSameBytesAsTheWindow();
@@ -151,28 +174,41 @@ void CliTest::commandsOnSimulatedDevices()
         {"read-records, no count", {"--records", "3", "--silent", "STA"},
          port + QStringList{"read-records", "{dir}/r.csv"}, 1,
          "{dev}: The device did not say how many records it holds: the records file is unchanged.\n"},
+        {"read-records to standard output", {"--records", "2"}, port + QStringList{"read-records", "-"}, 0,
+         "[^\n]*\r\n[^\n]*\r\n", "{dev}: 2 records in standard output"},
+        {"read-records into an empty name", {}, port + QStringList{"read-records", ""}, 2, ""},
         {"read-records, GET refused", {"--records", "3", "--error-rate", "1", "--error-commands", "GET"},
          port + QStringList{"read-records", "{dir}/r.csv"}, 1,
          "{dev}: The device answered \"Error\". The read-out of records was cut short: 0 of the 3 .*\n"},
-        {"read-records into a missing folder", {"--records", "3"},
-         port + QStringList{"read-records", "{dir}/no/r.csv"}, 4, "{dev}: .*no/r.csv.*\n"},
+        {"read-records into a missing folder, checked first", {"--records", "3"},
+         port + QStringList{"read-records", "{dir}/no/r.csv"}, 4, "", "the folder {dir}/no does not exist"},
         {"load-codes", {}, port + QStringList{"load-codes", "{dir}/codes.csv"}, 0,
          "{dev}: 3 lines of custom codes loaded from {dir}/codes.csv\n"},
         {"load-codes, memory full", {"--capacity", "1"}, port + QStringList{"load-codes", "{dir}/codes.csv"}, 1,
          "{dev}: The load of custom codes stopped: the device reported \"Memory full\" at line 2\\..*\n"},
-        {"load-codes, missing file", {}, port + QStringList{"load-codes", "{dir}/none.csv"}, 4,
-         "{dev}: .*none.csv.*\n"},
+        {"load-codes, memory full, JSON counts the file's lines", {"--capacity", "1"},
+         port + QStringList{"--json", "load-codes", "{dir}/codes.csv"}, 1,
+         ".*\"done\":1,\"erased\":false,\"error\":\"memory-full\",\"file\":\"{dir}/codes.csv\".*\"total\":3\\}\n"},
+        {"load-codes, missing file, checked first", {}, {"-p", "{dir}/none", "load-codes", "{dir}/none.csv"}, 4, "",
+         "cannot read {dir}/none.csv"},
+        {"load-codes, a usage error in JSON", {}, port + QStringList{"--json", "load-codes"}, 2,
+         "\\{\"command\":\"load-codes\",\"done\":null,\"erased\":false,\"error\":\"usage\",\"file\":null,"
+         "\"port\":null,\"result\":\"load-codes takes one file\",\"status\":2,\"total\":null\\}\n"},
         {"load-codes, a blank line", {}, port + QStringList{"load-codes", "{dir}/blank.csv"}, 0,
          "{dev}: 3 lines of custom codes loaded from {dir}/blank.csv\n", "line 2 is empty: sent as an empty code"},
         {"erase without --yes", {}, port + QStringList{"erase-records"}, 2, ""},
         {"erase", {"--records", "3"}, port + QStringList{"erase-records", "--yes"}, 0, "{dev}: records erased\n"},
         {"scan", {}, port + QStringList{"scan"}, 0, "{dev}: [0-9]{13}\n"},
         {"read-id, json", {}, port + QStringList{"--json", "read-id"}, 0,
-         "\\{\"identifier\":\"[^\"]+\",\"port\":\"{dev}\",\"result\":\"[^\"]+\",\"status\":0\\}\n"},
+         "\\{\"command\":\"read-id\",\"done\":null,\"erased\":false,\"error\":null,\"file\":null,"
+         "\"identifier\":\"[^\"]+\",\"port\":\"{dev}\",\"result\":\"[^\"]+\",\"status\":0,\"total\":null\\}\n"},
+        {"an empty port", {}, {"-p", "", "erase-records", "--yes"}, 2, ""},
+        {"a relative path from the current folder", {}, {"-p", "out/dev5", "info"}, 0, ".*# out/dev5: read at .*"},
         {"a device that never answers", {"--silent", "ONLINE"}, port + QStringList{"--wait", "1", "info"}, 1,
          "{dev}: the device did not answer within 1 s.\n"},
         {"no device", {}, {"-p", "{dir}/none", "info"}, 3,
          "{dir}/none: .*No device is attached under this port's name.*\n"},
+        {"no device, in JSON", {}, {"-p", "{dir}/none", "--json", "info"}, 3, ".*\"error\":\"port-missing\".*"},
     };
 
     // The rows run side by side: each spends most of its time waiting for its device.
@@ -204,6 +240,8 @@ void CliTest::commandsOnSimulatedDevices()
         }
         r.device = std::make_unique<SimProgram>(QStringList{"-v"} + row.simOptions);
         QVERIFY2(!r.device->path.isEmpty(), row.name);
+        QVERIFY(QDir(r.dir.path()).mkpath("out"));
+        QVERIFY(QFile::link(r.device->path, r.dir.filePath("out/dev5")));
         if (row.comPort > 0) {
             QtSettingsStore settings;
             settings.save(portsSection, portKey(row.comPort), r.device->path);
@@ -213,7 +251,7 @@ void CliTest::commandsOnSimulatedDevices()
         QStringList arguments;
         for (const QString& argument : row.arguments)
             arguments << r.filled(argument);
-        r.cli = startCli(arguments, &owner);
+        r.cli = startCli(arguments, &owner, {r.dir.path(), 0, {}});
     }
     QStringList failures;
     for (Running& r : running) {
@@ -226,8 +264,10 @@ void CliTest::commandsOnSimulatedDevices()
         r.device->process.terminate();
         r.device->process.waitForFinished(5000);
         const QString heard = QString::fromLocal8Bit(r.device->heard());
-        const bool reached = r.row.status != 2 && r.row.status != 3;
-        const bool goodbye = heard.contains(QStringLiteral("<< DISCONNECT\\r")) == reached;
+        const bool reached = heard.contains(QStringLiteral("<< ONLINE\\r"));
+        // Usage and files are checked before the port opens.
+        const bool goodbye = heard.contains(QStringLiteral("<< DISCONNECT\\r")) == reached
+            && !(reached && (r.row.status == 2 || r.row.status == 4));
         if (run.status != r.row.status || !pattern.match(run.out).hasMatch() || !usageTold || !goodbye
             || !run.err.contains(r.filled(r.row.err)))
             failures << QStringLiteral("%1: status %2, goodbye %3, stdout:\n%4stderr:\n%5")
@@ -258,19 +298,43 @@ void CliTest::aShelfRunsEveryPortAtOnceAndEndsWithTheWorstStatus()
     QCOMPARE(fileBytes(secondFile).count("\r\n"), 30);
 }
 
+void CliTest::anOffloadOfAShelfErasesOnlyWhereTheFileIsComplete()
+{
+#ifdef Q_OS_LINUX
+    SimProgram first({"-v", "--records", "20"});
+    SimProgram refusing({"-v", "--records", "20", "--error-rate", "1", "--error-commands", "GET"});
+    SimProgram third({"-v", "--records", "30"});
+    QTemporaryDir dir;
+    const CliRun run = runCli({"--port", first.path + u',' + refusing.path + u',' + third.path, "read-records",
+                               "--erase", dir.filePath(QStringLiteral("records-{port}.csv"))});
+    QCOMPARE(run.status, 1);
+    for (SimProgram* device : {&first, &refusing, &third})
+        QVERIFY(QTest::qWaitFor([&] { return device->heard().contains("<< DISCONNECT"); }, 2000));
+    QVERIFY(first.heard().contains("<< DEL E"));
+    QVERIFY(!refusing.heard().contains("<< DEL E"));
+    QVERIFY(third.heard().contains("<< DEL E"));
+#endif
+}
+
 void CliTest::everySignalEndsWithWholeRecordsAndAGoodbye_data()
 {
     QTest::addColumn<int>("signalNumber");
+    QTest::addColumn<bool>("twice");
     QTest::addColumn<QString>("command");
     QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("told");
+    QTest::addColumn<QString>("told"); // a pattern of the result line after "port: "
 #ifdef Q_OS_LINUX
-    const QString readOut = QStringLiteral("The read-out of records was cut short: %1 of the 2000 records the device "
-                                           "announced are in the file.");
-    QTest::newRow("Ctrl-C") << SIGINT << "read-records" << 130 << "interrupted. " + readOut;
-    QTest::newRow("SIGTERM") << SIGTERM << "read-records" << 143 << "terminated. " + readOut;
-    QTest::newRow("SIGHUP") << SIGHUP << "read-records" << 129 << "hung up. " + readOut;
-    QTest::newRow("Ctrl-C ends a monitor") << SIGINT << "monitor" << 0 << "monitor ended";
+    const QString readOut = QStringLiteral("The read-out of records was cut short: (\\d+) of the 2000 records the "
+                                           "device announced are in the file. The records read are in .*partial.");
+    QTest::newRow("Ctrl-C") << SIGINT << false << "read-records" << 130 << "interrupted. " + readOut;
+    QTest::newRow("Ctrl-C twice") << SIGINT << true << "read-records" << 130 << "interrupted. " + readOut;
+    QTest::newRow("SIGTERM") << SIGTERM << false << "read-records" << 143 << "terminated. " + readOut;
+    QTest::newRow("SIGHUP") << SIGHUP << false << "read-records" << 129 << "hung up. " + readOut;
+    QTest::newRow("Ctrl-C ends a monitor") << SIGINT << false << "monitor" << 0 << "monitor ended";
+    QTest::newRow("SIGTERM during a load")
+        << SIGTERM << false << "load-codes" << 143
+        << "terminated. The load of custom codes was cut short: the device had acknowledged (\\d+) lines?\\."
+           "( Whether it stored line \\d+, sent last, is unknown\\.)?";
 #endif
 }
 
@@ -278,28 +342,50 @@ void CliTest::everySignalEndsWithWholeRecordsAndAGoodbye()
 {
 #ifdef Q_OS_LINUX
     QFETCH(int, signalNumber);
+    QFETCH(bool, twice);
     QFETCH(QString, command);
     QFETCH(int, status);
     QFETCH(QString, told);
     // Paced like a real line: 2,000 records take about 30 s.
-    SimProgram device({"-v", "--records", "2000"});
+    SimProgram device({"-v", "--records", "2000", "--capacity", "5000"});
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("records.csv"));
+    QFile earlier(path);
+    QVERIFY(earlier.open(QIODevice::WriteOnly));
+    earlier.write("an earlier read-out\r\n");
+    earlier.close();
+    const QString codes = dir.filePath(QStringLiteral("codes.csv"));
+    QFile codeFile(codes);
+    QVERIFY(codeFile.open(QIODevice::WriteOnly));
+    for (int line = 1; line <= 2000; ++line)
+        codeFile.write(QByteArray::number(line) + ";code\r\n");
+    codeFile.close();
+    const QStringList argument = command == u"monitor" ? QStringList() : QStringList{command == u"load-codes" ? codes : path};
     QObject owner;
-    QProcess* cli = startCli(QStringList{"-p", device.path, command} + (command == u"monitor" ? QStringList() : QStringList{path}), &owner);
-    if (command == u"monitor")
-        QVERIFY(QTest::qWaitFor([&] { return device.heard().contains("<< AKKU"); }, 20'000));
+    QProcess* cli = startCli(QStringList{"-p", device.path, command} + argument, &owner);
+    const QString partial = path + QStringLiteral(".partial");
+    if (command == u"read-records")
+        QVERIFY(QTest::qWaitFor([&] { return fileBytes(partial).count("\r\n") >= 10; }, 20'000));
     else
-        QVERIFY(QTest::qWaitFor([&] { return fileBytes(path).count("\r\n") >= 10; }, 20'000));
+        QVERIFY(QTest::qWaitFor([&] { return device.heard().count("<< PUT") >= 10 || (command == u"monitor" && device.heard().contains("<< AKKU")); }, 20'000));
     ::kill(static_cast<pid_t>(cli->processId()), signalNumber);
+    if (twice) {
+        QTest::qSleep(10);
+        ::kill(static_cast<pid_t>(cli->processId()), signalNumber);
+    }
     const CliRun run = finished(*cli);
     QCOMPARE(run.status, status);
-    const QByteArray records = fileBytes(path);
-    if (told.contains(u'%'))
-        told = told.arg(records.count("\r\n"));
-    QCOMPARE(run.out, QStringLiteral("%1: %2\n").arg(device.path, told));
-    if (command != u"monitor")
-        QVERIFY(records.endsWith("\r\n"));
+    const QString resultLine = (command == u"monitor" ? run.err : run.out).trimmed();
+    const QRegularExpressionMatch match =
+        QRegularExpression(QRegularExpression::anchoredPattern(QRegularExpression::escape(device.path + ": ") + told))
+            .match(resultLine);
+    QVERIFY2(match.hasMatch(), qPrintable(resultLine));
+    if (command == u"read-records") {
+        // The earlier file is as it was; the part read is whole records, as many as told.
+        QCOMPARE(fileBytes(path), QByteArray("an earlier read-out\r\n"));
+        QVERIFY(fileBytes(partial).endsWith("\r\n"));
+        QCOMPARE(fileBytes(partial).count("\r\n"), match.captured(1).toInt());
+    }
     // The device heard the goodbye, stopped sending, and answers the next run at once.
     QVERIFY(QTest::qWaitFor([&] { return device.heard().contains("<< DISCONNECT\\r"); }, 2000));
     QElapsedTimer next;
@@ -307,6 +393,92 @@ void CliTest::everySignalEndsWithWholeRecordsAndAGoodbye()
     const CliRun info = runCli({"-p", device.path, "info"});
     QCOMPARE(info.status, 0);
     QVERIFY2(next.elapsed() < 5000, qPrintable(QString::number(next.elapsed())));
+    if (command == u"load-codes") {
+        // What the device holds is what was told: the lines acknowledged, and
+        // one more only where the last one's fate was told as unknown.
+        const qint64 held = QRegularExpression("custom-codes=(\\d+)").match(info.out).captured(1).toLongLong();
+        const qint64 acknowledged = match.captured(1).toLongLong();
+        QVERIFY2(held == acknowledged || (held == acknowledged + 1 && match.capturedLength(2) > 0),
+                 qPrintable(QStringLiteral("%1 held, %2").arg(held).arg(resultLine)));
+    }
+#endif
+}
+
+void CliTest::anOffloadErasesOnlyWhatIsSafeOnDisk()
+{
+#ifdef Q_OS_LINUX
+    struct Row {
+        const char* name;
+        QStringList simOptions;
+        QString file;      // in the row's folder; {port}, {date} and {time} stand for themselves
+        int status;
+        qint64 fileLimit = 0;
+        int signalNumber = 0; // sent once 10 records are in the partial file
+    };
+    const QStringList paced{"--records", "300"};
+    const QList<Row> rows{
+        {"a whole offload", {"--records", "30"}, "r-{port}-{date}-{time}.csv", 0},
+        {"GET answered \"Error\"", {"--records", "30", "--error-rate", "1", "--error-commands", "GET"}, "r.csv", 1},
+        {"a hang-up during the read-out", paced + QStringList{"--hang-up-after-commands", "12"}, "r.csv", 3},
+        {"a file in a missing folder", {"--records", "30"}, "no/r.csv", 4},
+        {"a full disk", paced, "r.csv", 4, 2000},
+        {"SIGTERM during the read-out", {"--records", "2000"}, "r.csv", 143, 0, SIGTERM},
+    };
+    struct Running {
+        const Row& row;
+        QTemporaryDir dir;
+        std::unique_ptr<SimProgram> device;
+        QProcess* cli = nullptr;
+    };
+    QObject owner;
+    std::list<Running> running;
+    for (const Row& row : rows) {
+        Running& r = running.emplace_back(Running{row, {}, {}, {}});
+        r.device = std::make_unique<SimProgram>(QStringList{"-v"} + row.simOptions);
+        QFile earlier(r.dir.filePath("r.csv"));
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("an earlier offload\r\n");
+        earlier.close();
+        r.cli = startCli({"-p", r.device->path, "read-records", "--erase", r.dir.filePath(row.file)}, &owner,
+                         {{}, row.fileLimit, {}});
+    }
+    for (Running& r : running) {
+        if (r.row.signalNumber != 0) {
+            QVERIFY(QTest::qWaitFor([&] { return fileBytes(r.dir.filePath("r.csv.partial")).count("\r\n") >= 10; }, 20'000));
+            ::kill(static_cast<pid_t>(r.cli->processId()), r.row.signalNumber);
+        }
+    }
+    QStringList failures;
+    for (Running& r : running) {
+        const CliRun run = finished(*r.cli);
+        // The simulator's account of the line comes through the event loop.
+        (void)QTest::qWaitFor([&] { return r.device->heard().contains("<< DISCONNECT"); }, 2000);
+        const bool erased = r.device->heard().contains("<< DEL E\\r");
+        QStringList files = QDir(r.dir.path()).entryList(QDir::Files);
+        const bool whole = r.row.status != 0
+            || (files.size() == 2 && fileBytes(r.dir.filePath(files.filter(QRegularExpression("^r-pts-")).value(0))).count("\r\n") == 30);
+        // Whatever went wrong, the earlier file stays and no record leaves the device.
+        if (run.status != r.row.status || erased != (r.row.status == 0) || !whole
+            || fileBytes(r.dir.filePath("r.csv")) != "an earlier offload\r\n"
+            || run.out.contains(QStringLiteral(", erased on the device")) != erased)
+            failures << QStringLiteral("%1: status %2, erased %3, files %4, stdout: %5 stderr: %6")
+                            .arg(r.row.name)
+                            .arg(run.status)
+                            .arg(erased)
+                            .arg(files.join(u' '), run.out, run.err);
+    }
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(u'\n')));
+#endif
+}
+
+void CliTest::aFailedWriteToStandardOutputIsAFileFailure()
+{
+#ifdef Q_OS_LINUX
+    SimProgram device({});
+    const CliRun run = runCli({"-p", device.path, "info"}, {{}, 0, QStringLiteral("/dev/full")});
+    QCOMPARE(run.status, 4);
+    QVERIFY2(run.err.contains(QStringLiteral("cannot write to standard output: No space left on device")),
+             qPrintable(run.err));
 #endif
 }
 
@@ -338,26 +510,39 @@ void CliTest::customCodesKeepTheirBytesOnTheWayInAndOut()
 #ifdef Q_OS_LINUX
     SimProgram device({});
     QTemporaryDir dir;
-    const QString codes = dir.filePath(QStringLiteral("codes.csv"));
-    QFile file(codes);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("caf\xC3\xA9;1\r\n\r\nx;2\r\n");
-    file.close();
-    const CliRun load = runCli({"-p", device.path, "load-codes", codes});
-    QCOMPARE(load.status, 0);
+    const auto write = [&dir](const QString& name, const QByteArray& bytes) {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    const QByteArray codes = "caf\xC3\xA9;1\r\nx;2\r\n";
+    QVERIFY(write("codes.csv", codes));
+    QCOMPARE(runCli({"-p", device.path, "load-codes", dir.filePath("codes.csv")}).status, 0);
 
-    QObject owner;
-    QProcess* read = startCli({"-p", device.path, "read-codes"}, &owner);
-    QVERIFY(read->waitForFinished(30'000));
-    QCOMPARE(read->exitCode(), 1);
-    const QByteArray out = read->readAllStandardOutput();
-    QVERIFY2(out.startsWith("caf\xC3\xA9|1\nx|2\n"), out.constData());
-    QVERIFY2(out.contains("2 of the 3 custom codes it holds; 1 could not be seen"), out.constData());
-
+    // A backup in the file's own form loads back as it was.
+    const CliRun backup = runCli({"-p", device.path, "read-codes", dir.filePath("backup.csv")});
+    QCOMPARE(backup.status, 0);
+    QCOMPARE(fileBytes(dir.filePath("backup.csv")), codes);
+    QCOMPARE(runCli({"-p", device.path, "erase-codes", "--yes"}).status, 0);
+    QCOMPARE(runCli({"-p", device.path, "load-codes", dir.filePath("backup.csv")}).status, 0);
+    const CliRun again = runCli({"-p", device.path, "read-codes"});
+    QCOMPARE(again.status, 0);
+    QCOMPARE(again.out.toLocal8Bit(), codes);
+    QVERIFY2(again.err.contains(QStringLiteral("2 custom codes")), qPrintable(again.err));
     const CliRun json = runCli({"-p", device.path, "--json", "read-codes"});
-    const QJsonArray read2 = QJsonDocument::fromJson(json.out.toUtf8()).object().value("codes").toArray();
-    QCOMPARE(read2.size(), 2);
-    QCOMPARE(read2.at(0).toString(), QStringLiteral("caf\u00E9|1"));
+    const QJsonArray read = QJsonDocument::fromJson(json.out.toUtf8()).object().value("codes").toArray();
+    QCOMPARE(read.size(), 2);
+    QCOMPARE(read.at(0).toString(), QStringLiteral("caf\u00E9;1"));
+
+    // A blank line goes out as an empty code, which comes back unseen: what came is kept.
+    QCOMPARE(runCli({"-p", device.path, "erase-codes", "--yes"}).status, 0);
+    QVERIFY(write("blank.csv", "a;1\r\n\r\nb;2\r\n"));
+    const CliRun load = runCli({"-p", device.path, "load-codes", dir.filePath("blank.csv")});
+    QVERIFY2(load.err.contains(QStringLiteral("line 2 is empty: sent as an empty code")), qPrintable(load.err));
+    const CliRun unseen = runCli({"-p", device.path, "read-codes"});
+    QCOMPARE(unseen.status, 1);
+    QCOMPARE(unseen.out, QStringLiteral("a;1\r\nb;2\r\n"));
+    QVERIFY2(unseen.err.contains(QStringLiteral("2 of the 3 custom codes it holds; 1 could not be seen")),
+             qPrintable(unseen.err));
 #endif
 }
 

@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QtTest>
 
 class TestE2eLoss : public QObject {
@@ -92,7 +93,11 @@ void TestE2eLoss::aLostDeviceIsToldInOneBox()
                                      "gone (unplugged, switched off, or its line hung up)."),
                       cutShort, QStringLiteral("Check the device and its cable, then press Connect again.")};
     parts.removeAll(QString());
-    QCOMPARE(boxes.constFirst(), parts.join(QStringLiteral("\n\n")));
+    // Whether the next line went out before the device went depends on the
+    // machine's speed; the sentence that says so is held elsewhere.
+    QCOMPARE(QString(boxes.constFirst())
+                 .remove(QRegularExpression(QStringLiteral(" Whether it stored line \\d+, sent last, is unknown\\."))),
+             parts.join(QStringLiteral("\n\n")));
     if (action == QStringLiteral("LeseErfassungen")) {
         QFile file(records);
         QVERIFY(file.open(QIODevice::ReadOnly));

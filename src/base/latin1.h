@@ -14,3 +14,7 @@ inline QByteArray toDeviceBytes(const QString& text)
 {
     return text.toLatin1();
 }
+
+// Bytes as a person reads them on a terminal: CR as \\r, LF as \\n, other
+// control and non-ASCII bytes as \\xHH.
+QString visibleBytes(const QByteArray& bytes);

@@ -1,9 +1,15 @@
 #include "cli/port_run.h"
 
+#include "cli/records_target.h"
 #include "core/port_advice.h"
 #include "platform/qt_serial_devices.h"
 #include "platform/qt_settings_store.h"
+#include "platform/sequential_file.h"
 
+#include "base/latin1.h"
+
+#include <QFileInfo>
+#include <QTime>
 #include <climits>
 #include <csignal>
 
@@ -21,9 +27,14 @@ bool isPortFailure(const Failure& failure)
         || failure.number == FailureNumber::PortOpenFailed;
 }
 
-QString oneLine(QString text)
+// A message's paragraphs as one line of sentences: each ends with its stop.
+QString oneLine(const QString& text)
 {
-    return text.replace(QStringLiteral("\n\n"), QStringLiteral(" ")).replace(u'\n', u' ');
+    QStringList sentences = text.split(u'\n', Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i + 1 < sentences.size(); ++i)
+        if (!sentences[i].endsWith(u'.') && !sentences[i].endsWith(u':'))
+            sentences[i] += u'.';
+    return sentences.join(u' ');
 }
 
 QString plural(qint64 count, const QString& one, const QString& many)
@@ -31,17 +42,58 @@ QString plural(qint64 count, const QString& one, const QString& many)
     return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? one : many);
 }
 
-// What the result line says of the signal that ended the run.
-QString stoppedBy(int signalNumber)
+// The signal that ended the run: the result line's word and the JSON's.
+std::pair<QString, QString> stoppedBy(int signalNumber)
 {
     if (signalNumber == SIGTERM)
-        return QStringLiteral("terminated.");
+        return {QStringLiteral("terminated."), QStringLiteral("terminated")};
 #ifdef SIGHUP
     if (signalNumber == SIGHUP)
-        return QStringLiteral("hung up.");
+        return {QStringLiteral("hung up."), QStringLiteral("hung-up")};
 #endif
-    return QStringLiteral("interrupted.");
+    return {QStringLiteral("interrupted."), QStringLiteral("interrupted")};
 }
+
+// Why a port did not open, as a word for scripts.
+QString openFailureWord(PortTrouble trouble)
+{
+    switch (trouble) {
+    case PortTrouble::NoDevice:
+        return QStringLiteral("port-missing");
+    case PortTrouble::InUse:
+        return QStringLiteral("port-busy");
+    case PortTrouble::NoPermission:
+        return QStringLiteral("port-denied");
+    case PortTrouble::NotSerial:
+        return QStringLiteral("port-not-serial");
+    default:
+        return QStringLiteral("port-failed");
+    }
+}
+
+// How an exchange that did not succeed ended, as a word for scripts.
+QString exchangeWord(ExchangeResult::Outcome outcome)
+{
+    using Outcome = ExchangeResult::Outcome;
+    switch (outcome) {
+    case Outcome::DeviceError:
+        return QStringLiteral("device-error");
+    case Outcome::MemoryFull:
+        return QStringLiteral("memory-full");
+    case Outcome::Unanswered:
+    case Outcome::CountMissing:
+        return QStringLiteral("no-answer");
+    case Outcome::NotAllStored:
+        return QStringLiteral("not-all-stored");
+    case Outcome::FileFailed:
+        return QStringLiteral("file-failed");
+    default:
+        return QStringLiteral("cut-short");
+    }
+}
+
+const QString noAnswer = QStringLiteral("no-answer");
+const QString deviceError = QStringLiteral("device-error");
 
 // A reported value in JSON: numbers as numbers.
 QJsonValue jsonValue(const SettingValue& value)
@@ -88,6 +140,12 @@ PortRun::PortRun(const ShelfRequest& shelfRequest, PortTarget shelfPort, Reporte
     listen(device, &Device::codeLineEmpty, &listening, [this](qint64 line) {
         reporter.note(QStringLiteral("line %1 is empty: sent as an empty code").arg(line));
     });
+    if (request.verbose)
+        serial.setTrafficObserver([this](const QByteArray& bytes, bool toDevice) {
+            reporter.wire(QStringLiteral("%1 %2 %3")
+                              .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz")),
+                                   toDevice ? QStringLiteral("<<") : QStringLiteral(">>"), visibleBytes(bytes)));
+        });
     clock.startTimer(500, guarded([this](const Failure& failure) { handlerFailure = failure; },
                                   [this] { connection.tick(); }));
     watchForStop();
@@ -142,10 +200,19 @@ std::optional<PortOutcome> PortRun::open()
         connection.open(port);
     } catch (const Failure& failure) {
         const QtSettingsStore settings;
+        const PortTrouble trouble = portTrouble(failure);
         QString heldBy;
-        if (portTrouble(failure) == PortTrouble::InUse)
+        if (trouble == PortTrouble::InUse)
             heldBy = holdersText(QtSerialDevices().holdersOf(port.path));
-        return outcome(ExitStatus::PortFailed, oneLine(connectFailureText(failure, settings.fileName(), heldBy)));
+        // The result line starts with the port's name: the failure's own naming of it would say it twice.
+        QString text = oneLine(connectFailureText(failure, settings.fileName(), heldBy));
+        for (const QString& name : {port.name + QStringLiteral(" (") + port.path + QStringLiteral("): "),
+                                    port.name + QStringLiteral(": "), port.path + QStringLiteral(": ")})
+            if (text.startsWith(name)) {
+                text.remove(0, name.size());
+                break;
+            }
+        return PortOutcome::of(ExitStatus::PortFailed, text, openFailureWord(trouble));
     }
     return std::nullopt;
 }
@@ -158,13 +225,16 @@ std::optional<PortOutcome> PortRun::connect()
     if (ending || handlerFailure)
         return ending ? ended() : failedWith(*handlerFailure);
     if (readBackAnswer)
-        return outcome(ExitStatus::DeviceFailed, QStringLiteral("the device answered \"%1\" when asked for its %2 (%3).")
-                                                     .arg(readBackAnswer->second, readBackAnswer->first->name,
-                                                          readBackAnswer->first->keyword));
+        return PortOutcome::of(ExitStatus::DeviceFailed,
+                               QStringLiteral("the device answered \"%1\" when asked for its %2 (%3).")
+                                   .arg(readBackAnswer->second, readBackAnswer->first->name,
+                                        readBackAnswer->first->keyword),
+                               deviceError);
     if (receiveFailure)
         return failedWith(*receiveFailure);
     if (!reported)
-        return outcome(ExitStatus::DeviceFailed, QStringLiteral("the device did not report all its settings."));
+        return PortOutcome::of(ExitStatus::DeviceFailed, QStringLiteral("the device did not report all its settings."),
+                               noAnswer);
     return std::nullopt;
 }
 
@@ -176,7 +246,8 @@ std::optional<PortOutcome> PortRun::statistics()
         return std::nullopt;
     if (ending)
         return ended();
-    return outcome(ExitStatus::DeviceFailed, QStringLiteral("the device did not say how many records it holds."));
+    return PortOutcome::of(ExitStatus::DeviceFailed, QStringLiteral("the device did not say how many records it holds."),
+                           noAnswer);
 }
 
 PortOutcome PortRun::perform()
@@ -202,8 +273,13 @@ PortOutcome PortRun::perform()
         return identifier(DeviceCommands::scanCommand);
     case ShelfCommand::Monitor:
         return monitor();
+    case ShelfCommand::Send:
+        return send();
+    case ShelfCommand::Ports:
+    case ShelfCommand::Help:
+        break;
     }
-    return outcome(ExitStatus::Usage, QStringLiteral("no such command"));
+    return PortOutcome::of(ExitStatus::Usage, QStringLiteral("no such command"), QStringLiteral("usage"));
 }
 
 PortOutcome PortRun::info()
@@ -234,34 +310,103 @@ PortOutcome PortRun::set()
     case Kind::PortClosed:
         return ended();
     case Kind::Refused:
-        return outcome(ExitStatus::DeviceFailed,
-                       QStringLiteral("the device refused %1: it answered \"%2\".").arg(change, applied.answer));
+        return PortOutcome::of(ExitStatus::DeviceFailed,
+                               QStringLiteral("the device refused %1: it answered \"%2\".").arg(change, applied.answer),
+                               deviceError);
     case Kind::Unanswered:
-        return outcome(ExitStatus::DeviceFailed, QStringLiteral("the device did not answer %1.").arg(change));
+        return PortOutcome::of(ExitStatus::DeviceFailed, QStringLiteral("the device did not answer %1.").arg(change),
+                               noAnswer);
     case Kind::NotTaken:
-        return outcome(ExitStatus::DeviceFailed,
-                       QStringLiteral("did not take %1 (the device reports %2)").arg(change, applied.answer));
+        return PortOutcome::of(ExitStatus::DeviceFailed,
+                               QStringLiteral("did not take %1 (the device reports %2)").arg(change, applied.answer),
+                               QStringLiteral("not-taken"));
     case Kind::Taken:
         break;
     }
-    PortOutcome result = outcome(ExitStatus::Done, plural(request.changes.size(), QStringLiteral("setting"),
-                                                          QStringLiteral("settings"))
-                                                       + QStringLiteral(" set and read back"));
+    PortOutcome result = PortOutcome::of(
+        ExitStatus::Done,
+        plural(request.changes.size(), QStringLiteral("setting"), QStringLiteral("settings"))
+            + QStringLiteral(" set and read back"));
     result.json.insert(QStringLiteral("set"), int(request.changes.size()));
     return result;
 }
 
 PortOutcome PortRun::readRecords()
 {
-    const QString file = request.fileFor(port);
+    RecordsTarget target(request.fileFor(port), request.erase);
     exchangeResult.reset();
-    device.data().readRecords(file);
-    // The device's records come in as events; the core ends the read-out
-    // when the last one is in, the device stops sending, or the port ends.
-    waitUntil([this] { return exchangeResult.has_value(); }, LLONG_MAX);
+    PortOutcome result;
+    try {
+        device.data().readRecords(target.partialPath());
+        // The device's records come in as events; the core ends the read-out
+        // when the last one is in, the device stops sending, or the port ends.
+        waitUntil([this] { return exchangeResult.has_value(); }, LLONG_MAX);
+        result = ending ? ended() : exchangeOutcome(*exchangeResult, target.partialPath());
+        if (!ending && exchangeResult->succeeded() && request.erase && exchangeResult->total <= 0) {
+            // Unattended, an empty file for every plug-in would be noise.
+            target.keepPartOrNothing();
+            result.file.clear();
+            result.result = QStringLiteral("no records on the device");
+            return result;
+        }
+        if (!ending && exchangeResult->succeeded()) {
+            // Only whole, complete records take the target's place.
+            if (target.recordsWritten() != std::max<qint64>(exchangeResult->total, 0))
+                throw Failure(FailureNumber::DeviceIoError,
+                              QStringLiteral("%1 holds %2 records, not the %3 the device announced.")
+                                  .arg(target.partialPath())
+                                  .arg(target.recordsWritten())
+                                  .arg(exchangeResult->total));
+            result.file = target.toStandardOutput() ? QString() : target.commit();
+            result.result = plural(exchangeResult->done, QStringLiteral("record"), QStringLiteral("records"))
+                + QStringLiteral(" in ") + (target.toStandardOutput() ? QStringLiteral("standard output") : result.file);
+        }
+    } catch (const Failure& failure) {
+        result = failedWith(failure);
+        result.done = exchangeResult ? exchangeResult->done : 0;
+        result.file = target.partialPath();
+    }
+    if (target.toStandardOutput()) {
+        result.data = target.takeRecords();
+        result.file.clear();
+    } else if (result.status != ExitStatus::Done) {
+        target.keepPartOrNothing();
+        if (QFileInfo::exists(target.partialPath()))
+            result.result += QStringLiteral(" The records read are in %1.").arg(target.partialPath());
+        else
+            result.file.clear();
+    }
+    if (result.status == ExitStatus::Done && request.erase)
+        return eraseAfterReadOut(result);
+    return result;
+}
+
+PortOutcome PortRun::eraseAfterReadOut(PortOutcome readOut)
+{
+    // Records the device took since it said how many it held are in no file.
+    counts.reset();
+    device.data().requestStatistics();
+    waitUntil([this] { return counts.has_value(); }, replyMs);
+    const auto keptBecause = [&readOut](int status, const QString& why, const QString& word) {
+        readOut.status = status;
+        readOut.error = word;
+        readOut.result += QStringLiteral(", not erased: ") + why;
+        return readOut;
+    };
     if (ending)
-        return ended();
-    return exchangeOutcome(*exchangeResult, file);
+        return keptBecause(ended().status, ended().result, ended().error);
+    if (!counts || counts->second != *readOut.total)
+        return keptBecause(ExitStatus::DeviceFailed,
+                           counts ? QStringLiteral("the device now holds %1 records.").arg(counts->second)
+                                  : QStringLiteral("the device did not say how many records it holds."),
+                           counts ? QStringLiteral("records-changed") : noAnswer);
+    const ConfirmedCommands::Answer answer = confirmed.eraseRecords();
+    const PortOutcome erased = erase(answer, QStringLiteral("records"));
+    if (erased.status != ExitStatus::Done)
+        return keptBecause(erased.status, erased.result, erased.error);
+    readOut.erased = true;
+    readOut.result += QStringLiteral(", erased on the device");
+    return readOut;
 }
 
 PortOutcome PortRun::loadCodes()
@@ -270,18 +415,24 @@ PortOutcome PortRun::loadCodes()
     exchangeResult.reset();
     // Returns when the load has ended, at the device's pace.
     device.data().loadCodes(file);
-    if (ending)
-        return ended();
-    return exchangeOutcome(*exchangeResult, file);
+    PortOutcome result = ending ? ended() : exchangeOutcome(*exchangeResult, file);
+    result.file = file;
+    result.total = SequentialFile::lineCount(file);
+    if (exchangeResult)
+        result.done = exchangeResult->done;
+    return result;
 }
 
 PortOutcome PortRun::exchangeOutcome(const ExchangeResult& result, const QString& file)
 {
     using Outcome = ExchangeResult::Outcome;
     PortOutcome out;
-    out.json.insert(QStringLiteral("file"), file);
-    out.json.insert(QStringLiteral("done"), result.done);
-    out.json.insert(QStringLiteral("total"), result.total);
+    out.file = file;
+    out.done = result.done;
+    if (result.total >= 0)
+        out.total = result.total;
+    if (!result.succeeded())
+        out.error = exchangeWord(result.outcome);
     if (result.outcome == Outcome::FileFailed && receiveFailure) {
         out.status = ExitStatus::FileFailed;
         out.result = QStringLiteral("%1 %2 of the %3 records the device announced are in %4.")
@@ -308,21 +459,37 @@ PortOutcome PortRun::readCodes()
     if (readout.answer.kind == ConfirmedCommands::Answer::Kind::PortClosed || ending)
         return ended();
     if (readout.answer.kind != ConfirmedCommands::Answer::Kind::Ok)
-        return outcome(ExitStatus::DeviceFailed, QStringLiteral("the device did not say how many custom codes it holds."));
-    // Every code that came is told, also when some did not.
+        return PortOutcome::of(ExitStatus::DeviceFailed,
+                               QStringLiteral("the device did not say how many custom codes it holds."), noAnswer);
+    // Every code that came is kept, also when some did not, in the form the
+    // load reads: a backup loads back as it was.
     PortOutcome result;
-    result.lines = readout.codes;
+    QByteArray file;
+    for (const QString& code : readout.codes)
+        file += toDeviceBytes(customCodeFileLine(code)) + "\r\n";
+    result.done = readout.codes.size();
+    result.total = readout.held;
+    if (request.toStandardOutput()) {
+        result.lines = readout.codes;
+        result.data = file;
+    } else {
+        result.file = request.fileFor(port);
+        SequentialFile::writeWhole(result.file, file);
+    }
     const qint64 unseen = readout.held - readout.codes.size();
+    const QString where = result.file.isEmpty() ? QString() : QStringLiteral(" in ") + result.file;
     if (unseen > 0) {
         result.status = ExitStatus::DeviceFailed;
-        result.result = QStringLiteral("the device sent %1 of the %2 custom codes it holds; %3 could not be seen "
+        result.error = QStringLiteral("codes-unseen");
+        result.result = QStringLiteral("the device sent %1 of the %2 custom codes it holds%3; %4 could not be seen "
                                        "(an empty code comes as an empty line).")
                             .arg(readout.codes.size())
                             .arg(readout.held)
+                            .arg(where)
                             .arg(unseen);
         return result;
     }
-    result.result = plural(readout.codes.size(), QStringLiteral("custom code"), QStringLiteral("custom codes"));
+    result.result = plural(readout.codes.size(), QStringLiteral("custom code"), QStringLiteral("custom codes")) + where;
     return result;
 }
 
@@ -331,11 +498,14 @@ PortOutcome PortRun::erase(const ConfirmedCommands::Answer& answer, const QStrin
     using Kind = ConfirmedCommands::Answer::Kind;
     switch (answer.kind) {
     case Kind::Ok:
-        return outcome(ExitStatus::Done, what + QStringLiteral(" erased"));
+        return PortOutcome::of(ExitStatus::Done, what + QStringLiteral(" erased"));
     case Kind::Refused:
-        return outcome(ExitStatus::DeviceFailed, QStringLiteral("the device answered \"%1\".").arg(answer.line));
+        return PortOutcome::of(ExitStatus::DeviceFailed,
+                               QStringLiteral("the device answered \"%1\" to the erase.").arg(answer.line),
+                               deviceError);
     case Kind::None:
-        return outcome(ExitStatus::DeviceFailed, QStringLiteral("the device did not answer the erase."));
+        return PortOutcome::of(ExitStatus::DeviceFailed, QStringLiteral("the device did not answer the erase."),
+                               noAnswer);
     case Kind::PortClosed:
         break;
     }
@@ -349,10 +519,11 @@ PortOutcome PortRun::identifier(const QString& command)
     if (!waitUntil([this] { return identifierText.has_value(); }, qint64(request.waitSeconds) * 1000)) {
         if (ending)
             return ended();
-        return outcome(ExitStatus::DeviceFailed,
-                       QStringLiteral("the device sent nothing within %1 s.").arg(request.waitSeconds));
+        return PortOutcome::of(ExitStatus::DeviceFailed,
+                               QStringLiteral("the device sent nothing within %1 s.").arg(request.waitSeconds),
+                               noAnswer);
     }
-    PortOutcome result = outcome(ExitStatus::Done, *identifierText);
+    PortOutcome result = PortOutcome::of(ExitStatus::Done, *identifierText);
     result.json.insert(command == DeviceCommands::scanCommand ? QStringLiteral("barcode")
                                                               : QStringLiteral("identifier"),
                        *identifierText);
@@ -372,8 +543,24 @@ PortOutcome PortRun::monitor()
         LLONG_MAX);
     // A signal (Ctrl-C) is how a monitor ends.
     if (stopSignal != 0)
-        return outcome(ExitStatus::Done, QStringLiteral("monitor ended"));
+        return PortOutcome::of(ExitStatus::Done, QStringLiteral("monitor ended"));
     return ended();
+}
+
+PortOutcome PortRun::send()
+{
+    linesHeard.clear();
+    device.send(request.text);
+    // Every line that comes back, until the device is quiet for the quiet time.
+    qsizetype told = 0;
+    while (waitUntil([&] { return linesHeard.size() > told; }, request.quietTimeMs)) {
+        for (; told < linesHeard.size(); ++told)
+            reporter.line(linesHeard.at(told));
+    }
+    if (ending)
+        return ended();
+    return PortOutcome::of(ExitStatus::Done,
+                           plural(told, QStringLiteral("line"), QStringLiteral("lines")) + QStringLiteral(" came back"));
 }
 
 bool PortRun::waitUntil(const std::function<bool()>& done, qint64 maxMs)
@@ -391,18 +578,20 @@ bool PortRun::waitUntil(const std::function<bool()>& done, qint64 maxMs)
 PortOutcome PortRun::ended() const
 {
     if (!ending)
-        return outcome(ExitStatus::DeviceFailed, QStringLiteral("the port closed."));
+        return PortOutcome::of(ExitStatus::PortFailed, QStringLiteral("the port closed."), QStringLiteral("lost"));
     const QString told = ending->cutShort.isEmpty() ? QString() : u' ' + oneLine(ending->cutShort);
     switch (ending->reason) {
     case ConnectionEnding::Reason::NoAnswer:
-        return outcome(ExitStatus::DeviceFailed,
-                       QStringLiteral("the device did not answer within %1 s.").arg(request.waitSeconds));
+        return PortOutcome::of(ExitStatus::DeviceFailed,
+                               QStringLiteral("the device did not answer within %1 s.").arg(request.waitSeconds),
+                               noAnswer);
     case ConnectionEnding::Reason::Lost:
-        return outcome(ExitStatus::DeviceFailed, ending->loss + told);
+        return PortOutcome::of(ExitStatus::PortFailed, ending->loss + told, QStringLiteral("lost"));
     case ConnectionEnding::Reason::Ended:
         break;
     }
-    return outcome(ExitStatus::signalled(stopSignal), stoppedBy(stopSignal) + told);
+    const auto [sentence, word] = stoppedBy(stopSignal);
+    return PortOutcome::of(ExitStatus::signalled(stopSignal), sentence + told, word);
 }
 
 PortOutcome PortRun::failedWith(const Failure& failure) const
@@ -410,14 +599,7 @@ PortOutcome PortRun::failedWith(const Failure& failure) const
     // A send that failed because the connection ended under it is that ending.
     if (ending)
         return ended();
-    const int status = isPortFailure(failure) ? ExitStatus::DeviceFailed : ExitStatus::FileFailed;
-    return outcome(status, oneLine(failure.description));
-}
-
-PortOutcome PortRun::outcome(int status, const QString& result)
-{
-    PortOutcome out;
-    out.status = status;
-    out.result = result;
-    return out;
+    if (isPortFailure(failure))
+        return PortOutcome::of(ExitStatus::PortFailed, oneLine(failure.description), QStringLiteral("lost"));
+    return PortOutcome::of(ExitStatus::FileFailed, oneLine(failure.description), QStringLiteral("file-failed"));
 }

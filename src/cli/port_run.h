@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/failure.h"
+#include "cli/port_outcome.h"
 #include "cli/shelf_request.h"
 #include "core/confirmed_commands.h"
 #include "core/device_connection.h"
@@ -8,23 +9,10 @@
 #include "platform/qt_serial_port.h"
 
 #include <QElapsedTimer>
-#include <QJsonObject>
 #include <QStringList>
 #include <QTimer>
 #include <functional>
 #include <optional>
-
-// How one port's command ended.
-struct PortOutcome {
-    int status = ExitStatus::Done;
-    // The port's one result line, without the port's name.
-    QString result;
-    // What the device sent that came before it: info's values, the custom
-    // codes read; each the device's own bytes, one per character.
-    QStringList lines;
-    // The same for --json: the result's fields, without port and status.
-    QJsonObject json;
-};
 
 // One command on one port, from open to goodbye, in the calling thread. It
 // drives the core's connection as the window does: the same hand-shake and
@@ -35,6 +23,7 @@ public:
         std::function<void(const QString& progress)> progress; // e.g. "records 120/412"
         std::function<void(const QString& line)> line;         // monitor: each line as it comes
         std::function<void(const QString& note)> note;         // a remark beside the result
+        std::function<void(const QString& wire)> wire;         // --verbose: bytes on the line, as read
     };
     // Polled while the run waits: the signal that asks it to end (SIGINT,
     // SIGTERM, SIGHUP), or 0.
@@ -56,6 +45,7 @@ private:
     PortOutcome erase(const ConfirmedCommands::Answer& answer, const QString& what);
     PortOutcome identifier(const QString& command);
     PortOutcome monitor();
+    PortOutcome send();
     std::optional<PortOutcome> statistics();
 
     // Runs events until done() holds, the connection has ended, or maxMs
@@ -68,8 +58,9 @@ private:
     PortOutcome ended() const;
     // A failure of the port or a file; the ending, when the connection ended under it.
     PortOutcome failedWith(const Failure& failure) const;
-    static PortOutcome outcome(int status, const QString& result);
     PortOutcome exchangeOutcome(const ExchangeResult& result, const QString& file);
+    // read-records --erase: the records on disk, now off the device.
+    PortOutcome eraseAfterReadOut(PortOutcome readOut);
 
     const ShelfRequest& request;
     const PortTarget port;

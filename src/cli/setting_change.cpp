@@ -1,5 +1,7 @@
 #include "cli/setting_change.h"
 
+#include "cli/commands.h"
+
 namespace {
 // What the device reports and nothing sets: the battery level and the counts.
 bool isReportOnly(QStringView name)
@@ -18,8 +20,12 @@ std::variant<SettingChange, QString> settingChange(const QString& assignment)
     if (isReportOnly(name))
         return QStringLiteral("%1 is reported by the device and cannot be set").arg(name);
     const Setting* setting = settingNamed(name);
-    if (!setting)
-        return QStringLiteral("no setting '%1'").arg(name);
+    if (!setting) {
+        QStringList names{QString(clockSetting().name)};
+        for (const Setting& known : deviceSettings())
+            names << QString(known.name);
+        return QStringLiteral("no setting '%1'%2").arg(name, suggestion(name, names));
+    }
     auto value = parsedValue(*setting, QStringView(assignment).mid(equals + 1));
     if (value.index() == 1)
         return std::get<1>(value);

@@ -10,6 +10,7 @@
 #include <vector>
 
 struct PortOutcome;
+class SettingsStore;
 
 // One port's run in a thread of its own: a run blocks in the core's pauses
 // and waits, and a shelf of devices must not wait for each other.
@@ -48,6 +49,10 @@ public:
 private:
     void finished(PortJob* job);
     void printLine(const PortJob& job, const QString& line);
+    // Writes to standard output; a write that fails is remembered and ends
+    // the program with the file's status.
+    void writeResults(const QByteArray& bytes);
+    bool dataOnStandardOutput() const;
     void printNote(const PortJob& job, const QString& note);
     void showProgress();
     void clearProgress();
@@ -60,7 +65,15 @@ private:
     bool showsProgress = false;
     int running = 0;
     int worst = ExitStatus::Done;
+    QString outputFailure; // why standard output took no more, once it did not
 };
+
+// The progress of every port as one line narrower than width columns: each
+// port's, or the ports' counts summed where that would not fit.
+QString progressLine(const QMap<QString, QString>& progress, int width);
+
+// tagorix ports: the listing on standard output; returns the exit status.
+int listPorts(const ShelfRequest& request, const SettingsStore& settings);
 
 // SIGINT (Ctrl-C), SIGTERM and SIGHUP ask every port to end: each says
 // goodbye to its device and reports how far it got. A second signal while

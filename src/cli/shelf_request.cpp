@@ -1,49 +1,30 @@
 #include "cli/shelf_request.h"
 
+#include "cli/commands.h"
+#include "cli/port_outcome.h"
+
 #include "platform/port_names.h"
 
 #include <QCommandLineParser>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
+#include <variant>
 
 namespace {
 const QString program = QStringLiteral("tagorix");
 const QString portPlaceholder = QStringLiteral("{port}");
 
-struct CommandForm {
-    QString name;
-    ShelfCommand command;
-    QString arguments; // for the usage line; empty: none
-};
-
-const QList<CommandForm>& commandForms()
-{
-    static const QList<CommandForm> forms{
-        {QStringLiteral("info"), ShelfCommand::Info, {}},
-        {QStringLiteral("set"), ShelfCommand::Set, QStringLiteral("NAME=VALUE... | --from FILE")},
-        {QStringLiteral("read-records"), ShelfCommand::ReadRecords, QStringLiteral("FILE")},
-        {QStringLiteral("erase-records"), ShelfCommand::EraseRecords, QStringLiteral("--yes")},
-        {QStringLiteral("load-codes"), ShelfCommand::LoadCodes, QStringLiteral("FILE")},
-        {QStringLiteral("read-codes"), ShelfCommand::ReadCodes, {}},
-        {QStringLiteral("erase-codes"), ShelfCommand::EraseCodes, QStringLiteral("--yes")},
-        {QStringLiteral("read-id"), ShelfCommand::ReadId, {}},
-        {QStringLiteral("scan"), ShelfCommand::Scan, {}},
-        {QStringLiteral("monitor"), ShelfCommand::Monitor, {}},
-    };
-    return forms;
-}
-
 QString helpText(const QCommandLineParser& parser)
 {
-    QString text =
-        QStringLiteral("Usage: %1 [--port COMn|n|PATH]... [--json] [--quiet] [--wait SECONDS] COMMAND [ARGUMENTS]\n")
-            .arg(program);
+    QString text = QStringLiteral("Usage: %1 [--port COMn|n|PATH]... [--json] [--quiet] [--wait SECONDS] [--verbose] "
+                                  "COMMAND [ARGUMENTS]\n")
+                       .arg(program);
     QString rest = parser.helpText();
     rest.remove(0, rest.indexOf(u'\n') + 1);
-    text += rest + QStringLiteral("\nCommands:\n");
-    for (const CommandForm& form : commandForms())
-        text += QStringLiteral("  ") + form.name + (form.arguments.isEmpty() ? QString() : u' ' + form.arguments) + u'\n';
-    return text + QStringLiteral("\nSee tagorix(1) for what each does and the exit statuses.\n");
+    return text + rest + commandList();
 }
 
 std::optional<PortTarget> shelfPort(const QString& text, const SettingsStore& settings)
@@ -62,25 +43,59 @@ bool sameDevice(const QString& path, const QString& otherPath)
     return path == otherPath || (!device.isEmpty() && device == QFileInfo(otherPath).canonicalFilePath());
 }
 
-EarlyExit fileError(const QString& message)
+QString jsonLine(const QJsonObject& object)
 {
-    return {ExitStatus::FileFailed, QStringLiteral("%1: %2\n").arg(program, message)};
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + u'\n';
+}
+
+// Why bytes are not a profile's text (UTF-8 or ASCII); empty when they are.
+QString notText(const QByteArray& bytes)
+{
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return QStringLiteral("it is UTF-16; save it as UTF-8");
+    if (bytes.contains('\0'))
+        return QStringLiteral("it holds NUL bytes");
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    (void)utf8.decode(bytes);
+    if (utf8.hasError())
+        return QStringLiteral("it is not UTF-8");
+    return {};
+}
+
+// Why the records or codes cannot be written there; empty when they can.
+QString unwritableFolder(const QString& file)
+{
+    const QFileInfo folder(QFileInfo(file).absolutePath());
+    if (!folder.exists())
+        return QStringLiteral("cannot write %1: the folder %2 does not exist").arg(file, folder.filePath());
+    if (!folder.isDir() || !folder.isWritable())
+        return QStringLiteral("cannot write %1: the folder %2 cannot be written").arg(file, folder.filePath());
+    return {};
 }
 } // namespace
 
 QString fileNamePart(const PortTarget& port)
 {
     QString part = port.name;
-    for (const QString& prefix : {QStringLiteral("\\\\.\\"), QStringLiteral("/dev/")})
-        if (part.startsWith(prefix))
-            part.remove(0, prefix.size());
-    part.replace(u'/', u'-').replace(u'\\', u'-');
+    // A stable name's last part says which device it is: usb-Maker_Product_Serial-if00-port0.
+    if (part.startsWith(QStringLiteral("/dev/serial/")) || !part.startsWith(QStringLiteral("/dev/")))
+        part = QFileInfo(part).fileName();
+    else
+        part.remove(0, 5);
+    // What no file system takes, or would read as a folder.
+    static const QString unfit = QStringLiteral("/\\:*?\"<>|");
+    for (QChar& c : part)
+        if (unfit.contains(c) || c < u' ')
+            c = u'-';
     return part;
 }
 
 QString ShelfRequest::fileFor(const PortTarget& port) const
 {
-    return QString(file).replace(portPlaceholder, fileNamePart(port));
+    return QString(file)
+        .replace(portPlaceholder, fileNamePart(port))
+        .replace(QStringLiteral("{date}"), startedAt.toString(QStringLiteral("yyyy-MM-dd")))
+        .replace(QStringLiteral("{time}"), startedAt.toString(QStringLiteral("HHmmss")));
 }
 
 ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const SettingsStore& settings)
@@ -102,44 +117,112 @@ ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const Setti
         QStringLiteral("How long the device may take to answer the connection, an identifier or a barcode "
                        "(default 10)."),
         QStringLiteral("SECONDS"), QStringLiteral("10"));
+    const QCommandLineOption verboseOption({QStringLiteral("v"), QStringLiteral("verbose")},
+                                           QStringLiteral("Every line on the wire, both ways, with the time, on "
+                                                          "standard error."));
+    const QCommandLineOption quietTimeOption(
+        QStringLiteral("quiet-time"),
+        QStringLiteral("send: how long the device may be quiet before its answer counts as whole (default 500)."),
+        QStringLiteral("MS"), QStringLiteral("500"));
     const QCommandLineOption yesOption(QStringLiteral("yes"), QStringLiteral("Confirms an erase."));
+    const QCommandLineOption eraseOption(
+        QStringLiteral("erase"),
+        QStringLiteral("read-records: once every record is on disk, erase the records on the device."));
     const QCommandLineOption fromOption(QStringLiteral("from"), QStringLiteral("set: the profile to apply."),
                                         QStringLiteral("FILE"));
-    parser.addOptions({portOption, jsonOption, quietOption, waitOption, yesOption, fromOption});
+    const QList<QCommandLineOption> options{portOption, jsonOption,  quietOption, waitOption,     verboseOption,
+                                            yesOption,  eraseOption, fromOption,  quietTimeOption};
+    parser.addOptions(options);
 
     ShelfCommandLine line;
-    const auto usage = [&line](const QString& message) {
+    line.request.startedAt = QDateTime::currentDateTime();
+    // Known before the parser has judged the rest: a usage error is JSON too.
+    const bool json = arguments.contains(QStringLiteral("--json"));
+    const auto usage = [&line, json](const QString& message) {
         line.exit = usageError(program, message);
+        if (json)
+            line.json = jsonLine(endingJson({}, line.request.commandName,
+                                        PortOutcome::of(ExitStatus::Usage, message, QStringLiteral("usage"))));
         return line;
     };
-    if (!parser.parse(arguments))
-        return usage(parser.errorText());
-    if (parser.isSet(QStringLiteral("help"))) {
-        line.exit = EarlyExit{0, helpText(parser)};
+    const auto fileError = [&line, json](const QString& message) {
+        line.exit = EarlyExit{ExitStatus::FileFailed, QStringLiteral("%1: %2\n").arg(program, message)};
+        if (json)
+            line.json = jsonLine(endingJson({}, line.request.commandName,
+                                        PortOutcome::of(ExitStatus::FileFailed, message, QStringLiteral("file-failed"))));
         return line;
+    };
+    if (!parser.parse(arguments)) {
+        QStringList known{QStringLiteral("help"), QStringLiteral("version")};
+        for (const QCommandLineOption& option : options)
+            for (const QString& name : option.names())
+                if (name.size() > 1)
+                    known << name;
+        QString message = parser.errorText();
+        if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty()) {
+            if (const std::optional<QString> meant = nearestName(unknown.constFirst(), known))
+                message = QStringLiteral("%1 (did you mean '--%2'?)")
+                              .arg(message.endsWith(u'.') ? message.chopped(1) : message, *meant);
+        }
+        return usage(message);
     }
-    if (parser.isSet(QStringLiteral("version"))) {
-        line.exit = EarlyExit{0, QStringLiteral("%1 %2\n").arg(program, programVersion())};
+    const auto help = [&line](const QString& text) {
+        line.exit = EarlyExit{0, text};
         return line;
-    }
-
+    };
     ShelfRequest& request = line.request;
     QStringList positional = parser.positionalArguments();
+    QStringList commandNames;
+    for (const CommandForm& form : commandForms())
+        commandNames << form.name;
+    const auto commandFor = [&](const QString& name) -> std::variant<const CommandForm*, ShelfCommandLine> {
+        if (const CommandForm* form = commandNamed(name))
+            return form;
+        return usage(QStringLiteral("no command '%1'%2").arg(name, suggestion(name, commandNames)));
+    };
+    if (parser.isSet(QStringLiteral("version")))
+        return help(QStringLiteral("%1 %2\n").arg(program, programVersion()));
+    // "tagorix --help", "tagorix COMMAND --help", "tagorix help [COMMAND]".
+    const bool helpCommand = positional.value(0) == u"help";
+    if (parser.isSet(QStringLiteral("help")) || helpCommand) {
+        const QString asked = positional.value(helpCommand ? 1 : 0);
+        if (asked.isEmpty())
+            return help(helpText(parser));
+        auto form = commandFor(asked);
+        if (form.index() == 1)
+            return std::get<1>(form);
+        return help(commandHelp(*std::get<0>(form)));
+    }
     if (positional.isEmpty())
         return usage(QStringLiteral("no command given"));
     request.commandName = positional.takeFirst();
-    const auto form = std::find_if(commandForms().cbegin(), commandForms().cend(),
-                                   [&](const CommandForm& f) { return f.name == request.commandName; });
-    if (form == commandForms().cend())
-        return usage(QStringLiteral("no command '%1'").arg(request.commandName));
-    request.command = form->command;
+    auto form = commandFor(request.commandName);
+    if (form.index() == 1)
+        return std::get<1>(form);
+    request.command = std::get<0>(form)->command;
+    request.verbose = parser.isSet(verboseOption);
     request.json = parser.isSet(jsonOption);
     request.quiet = parser.isSet(quietOption);
 
     bool waitOk = false;
     request.waitSeconds = parser.value(waitOption).toInt(&waitOk);
-    if (!waitOk || request.waitSeconds < 1)
-        return usage(QStringLiteral("--wait takes a whole number of seconds, not '%1'").arg(parser.value(waitOption)));
+    if (!waitOk || request.waitSeconds < 1 || request.waitSeconds > maxWaitSeconds)
+        return usage(QStringLiteral("--wait takes a whole number of seconds from 1 to %1, not '%2'")
+                         .arg(maxWaitSeconds)
+                         .arg(parser.value(waitOption)));
+    bool quietTimeOk = false;
+    request.quietTimeMs = parser.value(quietTimeOption).toInt(&quietTimeOk);
+    if (!quietTimeOk || request.quietTimeMs < 1 || request.quietTimeMs > maxWaitSeconds * 1000)
+        return usage(QStringLiteral("--quiet-time takes a whole number of milliseconds from 1 to %1, not '%2'")
+                         .arg(maxWaitSeconds * 1000)
+                         .arg(parser.value(quietTimeOption)));
+    if (parser.isSet(quietTimeOption) && request.command != ShelfCommand::Send)
+        return usage(QStringLiteral("--quiet-time belongs to send"));
+    if (request.command == ShelfCommand::Ports) {
+        if (!positional.isEmpty() || parser.isSet(portOption))
+            return usage(QStringLiteral("ports takes no port and no argument: it lists them all"));
+        return line;
+    }
 
     QStringList portTexts;
     for (const QString& value : parser.values(portOption))
@@ -167,6 +250,9 @@ ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const Setti
         return usage(QStringLiteral("%1 erases the device's store: add --yes to do it").arg(request.commandName));
     if (parser.isSet(fromOption) && request.command != ShelfCommand::Set)
         return usage(QStringLiteral("--from belongs to set"));
+    request.erase = parser.isSet(eraseOption);
+    if (request.erase && request.command != ShelfCommand::ReadRecords)
+        return usage(QStringLiteral("--erase belongs to read-records"));
 
     switch (request.command) {
     case ShelfCommand::Set:
@@ -174,11 +260,12 @@ ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const Setti
             if (!positional.isEmpty())
                 return usage(QStringLiteral("set takes either --from FILE or NAME=VALUE, not both"));
             QFile profile(parser.value(fromOption));
-            if (!profile.open(QIODevice::ReadOnly | QIODevice::Text)) {
-                line.exit = fileError(QStringLiteral("cannot read %1: %2").arg(profile.fileName(), profile.errorString()));
-                return line;
-            }
-            auto changes = profileChanges(QString::fromUtf8(profile.readAll()));
+            if (!profile.open(QIODevice::ReadOnly | QIODevice::Text))
+                return fileError(QStringLiteral("cannot read %1: %2").arg(profile.fileName(), profile.errorString()));
+            const QByteArray bytes = profile.readAll();
+            if (const QString why = notText(bytes); !why.isEmpty())
+                return usage(QStringLiteral("%1 is not a text file: %2").arg(profile.fileName(), why));
+            auto changes = profileChanges(QString::fromUtf8(bytes));
             if (changes.index() == 1)
                 return usage(QStringLiteral("%1: %2").arg(profile.fileName(), std::get<1>(changes)));
             request.changes = std::get<0>(changes);
@@ -195,13 +282,42 @@ ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const Setti
         return line;
     case ShelfCommand::ReadRecords:
     case ShelfCommand::LoadCodes:
-        if (positional.size() != 1)
+    case ShelfCommand::ReadCodes: {
+        const bool fileOptional = request.command == ShelfCommand::ReadCodes;
+        if (positional.size() > 1 || (positional.isEmpty() && !fileOptional))
             return usage(QStringLiteral("%1 takes one file").arg(request.commandName));
-        request.file = positional.constFirst();
-        // Two ports writing one records file would mix their records.
-        if (request.severalPorts() && !request.file.contains(portPlaceholder)
-            && request.command == ShelfCommand::ReadRecords)
+        request.file = positional.value(0, QStringLiteral("-"));
+        if (request.file.isEmpty())
+            return usage(QStringLiteral("%1 takes a file name, not an empty one").arg(request.commandName));
+        const bool writes = request.command != ShelfCommand::LoadCodes;
+        if (request.toStandardOutput() && !writes)
+            return usage(QStringLiteral("load-codes reads a file, not standard input"));
+        // Standard output is no disk for records that leave the device.
+        if (request.toStandardOutput() && request.erase)
+            return usage(QStringLiteral("--erase needs a file: the records leave the device only once they are on disk"));
+        // Several ports writing one file would mix their lines.
+        if (request.severalPorts() && writes && !request.file.contains(portPlaceholder))
             return usage(QStringLiteral("with several ports, the file name needs {port}, e.g. records-{port}.csv"));
+        if (request.toStandardOutput())
+            return line;
+        // Checked before any port is opened: a run must not fail after the
+        // device's connection for want of its file.
+        for (const PortTarget& port : std::as_const(request.ports)) {
+            const QString file = request.fileFor(port);
+            if (writes) {
+                if (const QString why = unwritableFolder(file); !why.isEmpty())
+                    return fileError(why);
+            } else if (QFile codes(file); !codes.open(QIODevice::ReadOnly)) {
+                return fileError(QStringLiteral("cannot read %1: %2").arg(file, codes.errorString()));
+            }
+        }
+        return line;
+    }
+    case ShelfCommand::Send:
+        if (positional.size() != 1 || positional.constFirst().isEmpty())
+            return usage(QStringLiteral("send takes one command line, in quotes when it has blanks"));
+        // The bytes as typed, one character each, as the device gets them.
+        request.text = QString::fromLatin1(positional.constFirst().toLocal8Bit());
         return line;
     default:
         if (!positional.isEmpty())

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "cli/commands.h"
 #include "cli/setting_change.h"
 #include "options/command_options.h"
 #include "platform/port_names.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -23,10 +25,12 @@ constexpr int FileFailed = 4;   // a file cannot be read or written
 constexpr int signalled(int signalNumber) { return 128 + signalNumber; }
 } // namespace ExitStatus
 
+// The longest --wait: a day.
+constexpr int maxWaitSeconds = 86400;
+
 // The port in a file name: "COM3", "ttyUSB0", "pts-4".
 QString fileNamePart(const PortTarget& port);
 
-enum class ShelfCommand { Info, Set, ReadRecords, EraseRecords, LoadCodes, ReadCodes, EraseCodes, ReadId, Scan, Monitor };
 
 // What the command line asks for, checked.
 struct ShelfRequest {
@@ -35,18 +39,28 @@ struct ShelfRequest {
     QList<PortTarget> ports;
     bool json = false;
     bool quiet = false;
+    bool verbose = false;
     int waitSeconds = 10;
+    int quietTimeMs = 500; // send
+    QString text;          // send
     QList<SettingChange> changes; // set
-    QString file;                 // read-records, load-codes; may hold {port}
+    // read-records, load-codes, read-codes; may hold {port}, {date} and {time};
+    // "-" is standard output.
+    QString file;
+    bool erase = false;          // read-records --erase
+    QDateTime startedAt;         // {date} and {time}
 
-    // The file for a port, {port} replaced.
+    // The file for a port, {port}, {date} (YYYY-MM-DD) and {time} (HHMMSS) replaced.
     QString fileFor(const PortTarget& port) const;
+    bool toStandardOutput() const { return file == QLatin1StringView("-"); }
     bool severalPorts() const { return ports.size() > 1; }
 };
 
 struct ShelfCommandLine {
     ShelfRequest request;
     std::optional<EarlyExit> exit;
+    // Under --json, the exit's message as the JSON object of every ending, for stdout.
+    QString json;
 };
 
 // tagorix [--port COMn|n|PATH]... [--json] [--quiet] [--wait SECONDS] COMMAND [ARGUMENTS].

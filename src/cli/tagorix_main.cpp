@@ -6,6 +6,9 @@
 
 #include <QCoreApplication>
 
+#include <csignal>
+#include <cstdio>
+
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
@@ -16,8 +19,17 @@ int main(int argc, char* argv[])
     // writes the settings.
     const QtSettingsStore settings;
     const ShelfCommandLine commandLine = parseShelfCommandLine(QCoreApplication::arguments(), settings);
-    if (commandLine.exit)
+    if (commandLine.exit) {
+        std::fputs(commandLine.json.toUtf8().constData(), stdout);
         return finish(*commandLine.exit);
+    }
+#ifdef SIGXFSZ
+    // A file-size limit is a full disk: the write fails and says so, where
+    // the signal would end the program in the middle of a record.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+    if (commandLine.request.command == ShelfCommand::Ports)
+        return listPorts(commandLine.request, settings);
     stopOnSignals();
     Shelf shelf(commandLine.request);
     return shelf.run();

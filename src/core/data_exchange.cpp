@@ -22,11 +22,16 @@ QString loadResultText(const QString& ending, qint64 acknowledged, qint64 notSto
                         .arg(notStored);
 }
 
-QString loadCutShort(qint64 acknowledged)
+// unansweredLine: the line whose "PUT" was out without an answer when the
+// load was cut short, 0 when none was.
+QString loadCutShort(qint64 acknowledged, qint64 unansweredLine)
 {
-    return QStringLiteral("The load of custom codes was cut short: the device had acknowledged %1 %2.")
-        .arg(acknowledged)
-        .arg(acknowledged == 1 ? QStringLiteral("line") : QStringLiteral("lines"));
+    QString text = QStringLiteral("The load of custom codes was cut short: the device had acknowledged %1 %2.")
+                       .arg(acknowledged)
+                       .arg(acknowledged == 1 ? QStringLiteral("line") : QStringLiteral("lines"));
+    if (unansweredLine > 0)
+        text += QStringLiteral(" Whether it stored line %1, sent last, is unknown.").arg(unansweredLine);
+    return text;
 }
 } // namespace
 
@@ -170,8 +175,9 @@ void DataExchange::loadCodes(const QString& path)
     // Wide enough that a long file never runs out of line numbers.
     qint64 linesRead = 0;
     qint64 acknowledged = 0;
+    putUnanswered = false;
     RunningExchange& exchange = device.exchange();
-    exchange.begin([&acknowledged] { return loadCutShort(acknowledged); });
+    exchange.begin([this, &acknowledged] { return loadCutShort(acknowledged, putUnanswered ? lineOut : 0); });
     const auto finished = qScopeGuard([&exchange] { exchange.finish(); });
     // The handle is shared: another operation may close or reopen it
     // while this load waits for an answer, and the load then ends.
@@ -184,9 +190,9 @@ void DataExchange::loadCodes(const QString& path)
             if (bytes.isEmpty() && ExchangeFile.atEnd())
                 break;
         }
-        QString data = fromDeviceBytes(bytes);
-        data.replace(u';', u'|');
-        tell(device, &Device::codeLineStarting, linesRead + 1, fileLines);
+        const QString data = customCodeFromFileLine(fromDeviceBytes(bytes));
+        lineOut = linesRead + 1;
+        tell(device, &Device::codeLineStarting, lineOut, fileLines);
         // Sent all the same, as every line is; the device stores an empty code.
         if (data.isEmpty())
             tell(device, &Device::codeLineEmpty, linesRead + 1);
@@ -240,6 +246,7 @@ DataExchange::LineOutcome DataExchange::uploadLine(const QString& data)
         AckFlag = 0;
         clock.pause(pacingMs);
         device.send(QStringLiteral("PUT ") + data);
+        putUnanswered = true;
         waitForReply(clock, acknowledgementWait, [this, &exchange] { return AckFlag != 0 || exchange.connectionEnded(); });
         if (exchange.connectionEnded())
             return LineOutcome::CutShort;
@@ -256,6 +263,7 @@ DataExchange::LineOutcome DataExchange::uploadLine(const QString& data)
 void DataExchange::takeAcknowledgement(const QString& line)
 {
     answerCame = true;
+    putUnanswered = false;
     // In this order, a later word overriding an earlier one: "Ok" and
     // "Error" in one answer count as "Error".
     if (line.contains(QStringLiteral("Ok")))
@@ -293,4 +301,14 @@ QString recordFileLine(QString line)
             line[comma] = u' ';
     }
     return line;
+}
+
+QString customCodeFromFileLine(QString fileLine)
+{
+    return fileLine.replace(u';', u'|');
+}
+
+QString customCodeFileLine(QString code)
+{
+    return code.replace(u'|', u';');
 }

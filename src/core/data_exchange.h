@@ -72,9 +72,18 @@ private:
     qint64 countAnnounced = -1;
     // A line came for the "PUT " that is out.
     bool answerCame = false;
+    // The load's line being sent, and whether its "PUT" is out unanswered.
+    qint64 lineOut = 0;
+    bool putUnanswered = false;
 };
 
 // The device separates a record's fields with "|", the records file with
 // ";". A date dd.mm.yyyy followed directly by a comma and a time becomes
 // date, blank, time. A line without "|" stays as it is.
 QString recordFileLine(QString deviceLine);
+
+// The custom-code file separates a code's fields with ";", the device with
+// "|": a line of the file as the load sends it, and a code the device holds
+// as a line of the file, the one undoing the other.
+QString customCodeFromFileLine(QString fileLine);
+QString customCodeFileLine(QString code);

@@ -1,7 +1,6 @@
 #include "link/connection.h"
 
 #include "base/failure.h"
-#include "base/number_text.h"
 #include "core/device_connection.h"
 #include "core/port_advice.h"
 #include "form/controls.h"
@@ -79,8 +78,12 @@ void Connection::reportConnectFailure(const Failure& failure)
 
 int Connection::chosenPortNumber() const
 {
-    // "COM12" -> 12; no selection leaves no number and fails.
-    return strictInt16(link.form().Port->currentText().mid(3));
+    // "COM12" -> 12; no selection leaves no number and fails as the
+    // conversion of an empty text does.
+    const std::optional<int> number = portNumberFrom(link.form().Port->currentText(), windowPortCount);
+    if (!number)
+        throw typeMismatch();
+    return *number;
 }
 
 void Connection::showConnecting()

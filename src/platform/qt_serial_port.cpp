@@ -63,7 +63,7 @@ void QtSerialPort::open(const PortTarget& target)
     port.setStopBits(QSerialPort::OneStop);
     port.setFlowControl(QSerialPort::NoFlowControl);
     if (!port.open(QIODevice::ReadWrite)) {
-        const QString reason = port.errorString();
+        const QString reason = openFailureReason();
         port.clearError();
         throw Failure(FailureNumber::PortOpenFailed, QStringLiteral("%1: %2").arg(where, reason));
     }
@@ -75,6 +75,17 @@ void QtSerialPort::open(const PortTarget& target)
     port.setDataTerminalReady(true);
     port.setRequestToSend(true);
     port.clearError();
+}
+
+QString QtSerialPort::openFailureReason() const
+{
+#ifdef Q_OS_UNIX
+    // Qt's words for a lock file that another program holds say neither
+    // "busy" nor who: it is the busy device's failure.
+    if (port.error() == QSerialPort::PermissionError && port.errorString().contains(QStringLiteral("locking")))
+        return qt_error_string(EBUSY);
+#endif
+    return port.errorString();
 }
 
 void QtSerialPort::holdDevice([[maybe_unused]] const QString& where)
@@ -106,6 +117,8 @@ bool QtSerialPort::isOpen() const
 
 void QtSerialPort::write(const QByteArray& bytes)
 {
+    if (port.isOpen())
+        observe(bytes, true);
     if (port.isOpen() && port.write(bytes) == bytes.size()) {
         const QScopedValueRollback writing(inWrite, true);
         // write() only queues; the device must have the line before we pause or close.
@@ -126,7 +139,9 @@ QByteArray QtSerialPort::readAll()
 {
     if (!port.isOpen())
         return {};
-    return port.readAll();
+    const QByteArray bytes = port.readAll();
+    observe(bytes, false);
+    return bytes;
 }
 
 void QtSerialPort::onReadyRead()

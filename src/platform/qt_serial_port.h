@@ -26,6 +26,7 @@ private:
     void onError(QSerialPort::SerialPortError error);
     void loseDevice(const QString& cause);
     QString goneDeviceCause() const;
+    QString openFailureReason() const;
     // Takes the device itself, whatever name opened it; throws when another
     // opener holds it.
     void holdDevice(const QString& where);

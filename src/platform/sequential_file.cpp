@@ -7,7 +7,11 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <unistd.h>
+#ifdef Q_OS_WIN
+#include <io.h>
+#endif
 
 namespace {
 
@@ -187,4 +191,34 @@ qint64 SequentialFile::lineCount(const QString& path)
         last = chunk.back();
     }
     return lines + (last != '\r' && last != '\n' ? 1 : 0);
+}
+
+namespace {
+[[noreturn]] void throwSyncFailure(const QString& path, int error)
+{
+    throw Failure(FailureNumber::DeviceIoError,
+                  QStringLiteral("Cannot put %1 on the disk: %2").arg(path, qt_error_string(error)));
+}
+} // namespace
+
+void SequentialFile::syncToDisk(const QString& path)
+{
+#ifdef Q_OS_WIN
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite) || _commit(file.handle()) != 0)
+        throwSyncFailure(path, errno);
+#else
+    const QByteArray name = QFile::encodeName(path);
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    for (const QByteArray& entry : {name, folder}) {
+        const int fd = ::open(entry.constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0 || ::fsync(fd) != 0) {
+            const int error = errno;
+            if (fd >= 0)
+                ::close(fd);
+            throwSyncFailure(path, error);
+        }
+        ::close(fd);
+    }
+#endif
 }

@@ -44,6 +44,10 @@ public:
     QByteArray readLine();
     // How many lines readLine() finds in the file at path; 0 when it cannot be read.
     static qint64 lineCount(const QString& path);
+    // Puts the file at path, and its folder's entry, on the disk itself: what
+    // was written survives a power cut once this returns. Throws a failure
+    // that names the path.
+    static void syncToDisk(const QString& path);
 
 private:
     void openWithMode(const QString& path, QIODevice::OpenMode mode);

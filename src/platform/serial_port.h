@@ -34,8 +34,18 @@ public:
     // Called once when the port closed itself because the device went away,
     // from the event loop, also when a write was the first to find out.
     void setLostHandler(LostHandler handler) { lostHandler = std::move(handler); }
+    // Sees every byte that goes to the device (toDevice) and comes from it.
+    using TrafficObserver = std::function<void(const QByteArray& bytes, bool toDevice)>;
+    void setTrafficObserver(TrafficObserver observer) { trafficObserver = std::move(observer); }
 
 protected:
+    void observe(const QByteArray& bytes, bool toDevice) const
+    {
+        if (trafficObserver && !bytes.isEmpty())
+            trafficObserver(bytes, toDevice);
+    }
+
     ReceiveHandler receiveHandler;
     LostHandler lostHandler;
+    TrafficObserver trafficObserver;
 };

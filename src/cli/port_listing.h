@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+class SerialDevices;
+class SettingsStore;
+
+// `tagorix ports`: what each COMn opens (the window's COM1 to COM16 and any
+// other the settings map), the serial devices present with their stable
+// name, USB vendor, product and serial number, and which of them are held,
+// by which program and pid. As text, or as one JSON object.
+QString portListing(const SettingsStore& settings, const SerialDevices& devices, bool json);
