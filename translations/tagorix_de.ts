@@ -908,6 +908,10 @@
         <source>Cannot read from %1: %2</source>
         <translation>Aus %1 kann nicht gelesen werden: %2</translation>
     </message>
+    <message>
+        <source>Cannot put %1 on the disk: %2</source>
+        <translation>%1 konnte nicht auf den Datenträger geschrieben werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>Statistics</name>

@@ -908,6 +908,10 @@
         <source>Cannot read from %1: %2</source>
         <translation>Impossible de lire %1 : %2</translation>
     </message>
+    <message>
+        <source>Cannot put %1 on the disk: %2</source>
+        <translation>Impossible d&apos;écrire %1 sur le disque : %2</translation>
+    </message>
 </context>
 <context>
     <name>Statistics</name>

@@ -908,6 +908,10 @@
         <source>Cannot read from %1: %2</source>
         <translation>Nie można odczytać z %1: %2</translation>
     </message>
+    <message>
+        <source>Cannot put %1 on the disk: %2</source>
+        <translation>Nie można zapisać %1 na dysku: %2</translation>
+    </message>
 </context>
 <context>
     <name>Statistics</name>

@@ -197,7 +197,7 @@ namespace {
 [[noreturn]] void throwSyncFailure(const QString& path, int error)
 {
     throw Failure(FailureNumber::DeviceIoError,
-                  QStringLiteral("Cannot put %1 on the disk: %2").arg(path, qt_error_string(error)));
+                  SequentialFile::tr("Cannot put %1 on the disk: %2").arg(path, qt_error_string(error)));
 }
 } // namespace
 
