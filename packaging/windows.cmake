@@ -21,6 +21,11 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
 endforeach()
 
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION .)
+# The translations beside the programs, with Qt's own for the same languages
+# from the building machine's Qt (a .qm file is the same on every system).
+set(TAGORIX_QT_TRANSLATIONS ${QT_HOST_PATH}/share/qt6/translations CACHE PATH "Qt's own translations (qtbase_*.qm)")
+list(TRANSFORM TAGORIX_QM_FILES REPLACE ".*/tagorix_(.*)\\.qm$" "${TAGORIX_QT_TRANSLATIONS}/qtbase_\\1.qm" OUTPUT_VARIABLE qt_qm_files)
+install(FILES ${TAGORIX_QM_FILES} ${qt_qm_files} DESTINATION translations)
 # scripts/windows-qt.sh puts the licences of Qt, of the libraries bundled in
 # it and of the wintab headers beside the Qt it builds.
 if(NOT EXISTS "${QT6_INSTALL_PREFIX}/licenses")

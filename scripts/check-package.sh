@@ -38,6 +38,13 @@ appstreamcli validate --no-net "$root/packaging/$app_id.metainfo.xml"
 echo "-- lintian"
 lintian --fail-on error,warning "$deb" 2> >(grep -v 'running with root privileges' >&2)
 
+echo "-- translations"
+contents=$(dpkg-deb -c "$deb")
+for language in de fr pl; do
+  grep -q "\./usr/share/$package/translations/tagorix_$language\.qm$" <<< "$contents" \
+    || fail "no translation tagorix_$language.qm in the package"
+done
+
 unit=tagorix-offload@.service
 rule=80-tagorix-offload.rules
 unpacked=$(mktemp -d)
@@ -109,6 +116,10 @@ env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM /usr/bin/tagorix-tool --ver
 /usr/bin/tagorix-sim --help | grep -q -- '--version' || fail "installed tagorix-sim --help lists no --version"
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM /usr/bin/tagorix --version | grep -qx "tagorix $version" \
   || fail "installed tagorix --version does not print $version"
+# The installed programs find their translations.
+help=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=de_DE.UTF-8 \
+  /usr/bin/tagorix-tool --help)
+grep -q '^Aufruf: tagorix-tool' <<< "$help" || fail "installed tagorix-tool --help speaks no German under de_DE"
 # The command line runs where there is no display: it must not need Qt's GUI libraries.
 if ldd /usr/bin/tagorix | grep -Eq 'libQt6(Gui|Widgets)'; then fail "installed tagorix links Qt Gui or Widgets"; fi
 

@@ -6,17 +6,20 @@
 #   4. opens the tool; closing it stops the simulator.
 # Without a display ($DISPLAY empty) the tool runs on a virtual X server for a
 # few seconds, Connect is pressed, and a screenshot of the window is saved;
-# the script prints its name.
+# the script prints its name. The tool speaks the language of LANG (and
+# LANGUAGE, LC_ALL, LC_MESSAGES), e.g. LANG=de_DE.UTF-8 scripts/demo.sh.
 #
 # Environment: TAGORIX_DEMO_BUILD (build folder, default build-demo),
 # TAGORIX_DEMO_RECORDS (records stored in the device, default 500),
-# TAGORIX_DEMO_SECONDS (how long the headless run lasts, default 6).
+# TAGORIX_DEMO_SECONDS (how long the headless run lasts, default 6),
+# TAGORIX_DEMO_PAGE (the page in the screenshot, 1 to 5, default 1).
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${TAGORIX_DEMO_BUILD:-$root/build-demo}
 records=${TAGORIX_DEMO_RECORDS:-500}
 seconds=${TAGORIX_DEMO_SECONDS:-6}
+page=${TAGORIX_DEMO_PAGE:-1}
 port=1
 
 say() { printf 'demo: %s\n' "$*" >&2; }
@@ -92,6 +95,10 @@ sleep 2
 window=$(xdotool search --sync --limit 1 --name 'Tagorix Tool V1.32' 2>/dev/null || true)
 # The Connect button, in the window's own coordinates.
 [ -n "$window" ] && xdotool mousemove --window "$window" 140 19 click 1
+# Ctrl+PgDown brings the next page to the front, in every language.
+for ((next = 1; next < page; next++)); do
+    [ -n "$window" ] && xdotool key --window "$window" ctrl+Next
+done
 sleep "$((seconds > 2 ? seconds - 2 : 1))"
 
 screenshot="$build/tagorix-demo.png"

@@ -4,7 +4,10 @@
 # are installed too (the demo's screenshot tool, say).
 set -euo pipefail
 
+# qt6-tools-dev brings CMake's qt_add_translations, qt6-l10n-tools lupdate and
+# lrelease, qt6-translations-l10n Qt's own texts in other languages.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev libgl-dev librsvg2-bin
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           clang libclang-rt-14-dev ccache xvfb xauth x11-apps fonts-dejavu-core "$@")
 missing=()
 for package in "${packages[@]}"; do

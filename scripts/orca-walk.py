@@ -3,13 +3,18 @@
 
 Run by scripts/orca-check.sh inside a D-Bus session on a virtual X server:
     orca-walk.py TOOL SIMULATOR WORK_FOLDER
+The tool and Orca speak the language of LANG (LANGUAGE, LC_ALL,
+LC_MESSAGES); the names expected are the tool's translations of the ones
+below, from translations/tagorix_<language>.ts.
 """
+import gettext
 import glob
 import os
 import re
 import subprocess
 import sys
 import time
+import xml.etree.ElementTree as ElementTree
 
 tool, sim, work = sys.argv[1:4]
 
@@ -29,6 +34,36 @@ PAGES = [
                        "Read out custom codes", "Statistic", "Statistic result"]),
 ]
 PAUSE = float(os.environ.get("TAGORIX_ORCA_PAUSE", "2"))
+
+
+def tool_texts():
+    """The tool's translations into this session's language; none for English."""
+    setting = next((os.environ[v] for v in ("LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG") if os.environ.get(v)), "")
+    language = setting.split(":")[0][:2]
+    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "translations",
+                        "tagorix_%s.ts" % language)
+    if not os.path.exists(path):
+        return {}
+    texts = {}
+    for message in ElementTree.parse(path).iter("message"):
+        texts.setdefault(message.findtext("source"), message.findtext("translation"))
+    return texts
+
+
+TEXTS = tool_texts()
+# How Orca names the tab strip's role, in its language.
+TAB_LIST = gettext.translation("at-spi2-core", "/usr/share/locale", fallback=True).gettext("page tab list")
+
+
+def spoken(name):
+    """A control's name as the tool gives it: a label's text without its colon."""
+    for source in (name, name + ":", name + " "):
+        if source in TEXTS:
+            return TEXTS[source].replace(":", "").strip()
+    function = re.match(r"F(\d) function$", name)
+    if function and "F%1 function" in TEXTS:
+        return TEXTS["F%1 function"].replace("%1", function.group(1))
+    return name
 
 children = []
 
@@ -79,7 +114,7 @@ def to_tab_strip():
     """Tabs on until Orca announces the tab strip ("... page tab list")."""
     for _ in range(12):
         said = press("Tab")
-        if any(s.endswith("page tab list.") for s in said):
+        if any(s.endswith(TAB_LIST + ".") for s in said):
             print("   on the tab strip:", said)
             return
     raise SystemExit("orca-walk: the tab strip was never announced")
@@ -127,19 +162,19 @@ def main():
     for index, (page, stop_names) in enumerate(PAGES):
         if index:
             print("Right on the tab strip:", press("Right"))
-        print("== %s" % page)
-        spoken = 0
+        print("== %s" % spoken(page))
+        heard = 0
         for stop, name in enumerate(stop_names, 1):
             said = [s for s in press("Tab") if s.lower() != "tab"]
-            named = names(said, name)
-            spoken += named
+            named = names(said, spoken(name))
+            heard += named
             print("%2d %-5s %s" % (stop, "named" if named else "-", " | ".join(said) or "(only \"tab\")"))
             if page == "Online" and stop == 1:
                 print("    Space (Read ID):", press("space"))
             if page == "Online" and stop == len(stop_names):
                 print("    Space:", press("space"))
                 print("    Space:", press("space"))
-        counts.append((page, spoken, len(stop_names)))
+        counts.append((spoken(page), heard, len(stop_names)))
         print("   next:", press("Tab"))
         if index == 0:
             print("    Up:", press("Up"))
@@ -153,8 +188,8 @@ def main():
     print("Ctrl+PageDown:", press("ctrl+Next"))
 
     print("== Focus stops spoken with their control's name")
-    for page, spoken, stops in counts:
-        print("%-14s %2d of %2d" % (page, spoken, stops))
+    for page, heard, stops in counts:
+        print("%-14s %2d of %2d" % (page, heard, stops))
     total = sum(c[1] for c in counts)
     print("%-14s %2d of %2d" % ("all", total, sum(c[2] for c in counts)))
     return 0

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "form/controls.h"
+#include "languages/languages.h"
 #include "options/command_options.h"
 #include "platform/platform.h"
 #include "platform/qt_clock.h"
@@ -12,13 +13,18 @@
 
 int main(int argc, char* argv[])
 {
-    // Before the application object: --help, --version and a wrong option
-    // need no display and open no window.
+    // Before the window's application object: --help, --version and a wrong
+    // option need no display and open no window. Their texts are made again
+    // once the user's language is in.
     const ToolCommandLine commandLine = parseToolCommandLine(argumentList(argc, argv));
-    if (commandLine.exit)
-        return finish(*commandLine.exit);
+    if (commandLine.exit) {
+        QCoreApplication texts(argc, argv);
+        speakUserLanguage(texts);
+        return finish(*parseToolCommandLine(argumentList(argc, argv)).exit);
+    }
 
     QApplication app(argc, argv);
+    speakUserLanguage(app);
     QApplication::setApplicationName(QStringLiteral("Tagorix Tool"));
     QApplication::setApplicationVersion(programVersion());
     // Lets the desktop match the window to its menu entry and icon.

@@ -52,6 +52,7 @@ void MainWindow::buildControls()
     chainTabOrder(this, f);
     const QList<QFrame*> pages = f.pages();
     scaleToFont(this, QList<QWidget*>(pages.begin(), pages.end()), scale);
+    makeRoomForCaptions(this, QList<QWidget*>(pages.begin(), pages.end()));
     // The logo fills its place, enlarged with the font, in as many pixels as
     // the screen shows there.
     const QSize logoSize(200, 36);
@@ -71,8 +72,9 @@ void MainWindow::saveOutput()
 {
     try {
         const QString path =
-            platform.dialogs.chooseFileToSave(QStringLiteral("Save As"),
-                                              QStringLiteral("Text files (*.txt)|*.txt|All files|*.*"),
+            platform.dialogs.chooseFileToSave(tr("Save As"),
+                                              tr("Text files (*.txt)") + QStringLiteral("|*.txt|")
+                                                  + tr("All files") + QStringLiteral("|*.*"),
                                               Replacing::AfterAsking);
         SequentialFile::writeWhole(path, f.Ausgabe->shownBytes());
     } catch (const Failure& failure) {

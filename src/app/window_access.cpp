@@ -160,22 +160,26 @@ void nameControls(Form1& f)
     for (const auto& [label, field] : labelled) {
         label->setBuddy(field);
         QString name = label->text();
+        // French sets a space before the colon.
         name.remove(QLatin1Char(':'));
-        setName(field, name);
+        setName(field, name.trimmed());
     }
     f.Offtime->setAccessibleDescription(f.Label9->text());
     f.Readtimeout->setAccessibleDescription(f.Label12->text());
 
-    setName(f.Port, QStringLiteral("Port"));
-    nameListWithoutCaption(f.Port, QStringLiteral("Port"));
-    setName(f.IDAnzeige, QStringLiteral("ID or barcode"));
-    setName(f.DisplayZeile, QStringLiteral("Display line"));
-    nameListWithoutCaption(f.DisplayZeile, QStringLiteral("Display line"));
-    setName(f.DisplayText, QStringLiteral("Display text"));
-    setName(f.OutStatistik, QStringLiteral("Statistic result"));
-    setName(f.PfadSpeichernWaehlen, QStringLiteral("Choose the file to save in"));
-    setName(f.PfadLadenWaehlen, QStringLiteral("Choose the file to read from"));
-    setName(f.Ausgabe, QStringLiteral("Output"));
+    const QString port = Form1::tr("Port");
+    setName(f.Port, port);
+    nameListWithoutCaption(f.Port, port);
+    setName(f.IDAnzeige, Form1::tr("ID or barcode"));
+    //: The line of the device's display that the text goes to
+    const QString displayLine = Form1::tr("Display line");
+    setName(f.DisplayZeile, displayLine);
+    nameListWithoutCaption(f.DisplayZeile, displayLine);
+    setName(f.DisplayText, Form1::tr("Display text"));
+    setName(f.OutStatistik, Form1::tr("Statistic result"));
+    setName(f.PfadSpeichernWaehlen, Form1::tr("Choose the file to save in"));
+    setName(f.PfadLadenWaehlen, Form1::tr("Choose the file to read from"));
+    setName(f.Ausgabe, Form1::tr("Output"));
 
     QAccessible::installFactory(pageAsGrouping);
     const QList<QFrame*> pages = f.pages();

@@ -24,3 +24,12 @@ void scaleToFont(QWidget* window, const QList<QWidget*>& containers, FontScale s
 // Lets each list's drop-down grow wider than the list where its longest
 // item needs it; call once the lists are filled.
 void widenListPopups(QWidget* window);
+
+// Where a caption is wider than its label or check box (a translation
+// longer than the English text), the control takes the free room beside it
+// on its row, up to the next control, the frame drawn behind it or the
+// edge: a label to its left first, then to its right; a check box to its
+// right. A caption still too long is elided and shown whole in a tool tip.
+// Captions that fit, as every English one does, leave the design's
+// geometry as it is.
+void makeRoomForCaptions(QWidget* window, const QList<QWidget*>& containers);

@@ -1,5 +1,13 @@
 #include "base/failure.h"
 
+#include <QCoreApplication>
+
+namespace {
+struct FailureTexts {
+    Q_DECLARE_TR_FUNCTIONS(Failure)
+};
+} // namespace
+
 Failure::Failure(int number, QString description)
     : number(number), description(std::move(description)), utf8(this->description.toUtf8())
 {
@@ -12,30 +20,30 @@ const char* Failure::what() const noexcept
 
 Failure invalidPropertyValue()
 {
-    return {FailureNumber::InvalidPropertyValue, QStringLiteral("Invalid property value")};
+    return {FailureNumber::InvalidPropertyValue, FailureTexts::tr("Invalid property value")};
 }
 
 Failure overflowFailure()
 {
-    return {FailureNumber::Overflow, QStringLiteral("Overflow")};
+    return {FailureNumber::Overflow, FailureTexts::tr("Overflow")};
 }
 
 Failure invalidArgument()
 {
-    return {FailureNumber::InvalidArgument, QStringLiteral("Invalid procedure call or argument")};
+    return {FailureNumber::InvalidArgument, FailureTexts::tr("Invalid procedure call or argument")};
 }
 
 Failure typeMismatch()
 {
-    return {FailureNumber::TypeMismatch, QStringLiteral("Type mismatch")};
+    return {FailureNumber::TypeMismatch, FailureTexts::tr("Type mismatch")};
 }
 
 Failure dialogCancelled()
 {
-    return {FailureNumber::DialogCancelled, QStringLiteral("Cancel was selected.")};
+    return {FailureNumber::DialogCancelled, FailureTexts::tr("Cancel was selected.")};
 }
 
 Failure portNotOpen()
 {
-    return {FailureNumber::PortNotOpen, QStringLiteral("Operation valid only when the port is open")};
+    return {FailureNumber::PortNotOpen, FailureTexts::tr("Operation valid only when the port is open")};
 }

@@ -1,5 +1,6 @@
 #include "cli/shelf.h"
 #include "cli/shelf_request.h"
+#include "languages/languages.h"
 #include "options/command_options.h"
 #include "platform/qt_settings_store.h"
 
@@ -11,6 +12,7 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    speakUserLanguage(app);
     QCoreApplication::setApplicationName(QStringLiteral("tagorix"));
     QCoreApplication::setApplicationVersion(programVersion());
     // Read only: the command line finds ports as the window does, and never

@@ -17,7 +17,8 @@ CustomCodes::CustomCodes(DeviceLink& link)
     // events the wait processes; a redraw of its own for every line made
     // the load measurably slower.
     listen(link.device(), &Device::codeLineStarting, form.GeneriereDaten, [&form](qint64 lineNumber, qint64) {
-        form.Ausgabe->setPlainText(QStringLiteral("Dataset ") + signPosition(lineNumber) + QStringLiteral(" "));
+        //: Progress of the load: the line of the custom-code file being sent
+        form.Ausgabe->setPlainText(tr("Dataset %1").arg(signPosition(lineNumber)) + u' ');
     });
     listen(link.device(), &Device::exchangeFinished, form.GeneriereDaten,
            [this](const ExchangeResult& result) { showResult(result); });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 class DeviceLink;
 struct ExchangeResult;
 
@@ -8,6 +10,8 @@ struct ExchangeResult;
 // shows its progress and its end; "Erase custom codes" and "Read out custom
 // codes" send one command each.
 class CustomCodes {
+    Q_DECLARE_TR_FUNCTIONS(CustomCodes)
+
 public:
     explicit CustomCodes(DeviceLink& link);
 

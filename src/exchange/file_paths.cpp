@@ -5,6 +5,14 @@
 #include "link/device_link.h"
 #include "platform/platform.h"
 
+namespace {
+// The patterns stay out of the translations.
+QString csvFilter(const QString& description)
+{
+    return description + QStringLiteral("|*.csv|") + FilePaths::tr("All files") + QStringLiteral("|*.*");
+}
+} // namespace
+
 FilePaths::FilePaths(DeviceLink& link)
     : link(link)
 {
@@ -15,14 +23,14 @@ FilePaths::FilePaths(DeviceLink& link)
 
 void FilePaths::PfadLadenWaehlen_Click()
 {
-    choosePath(DialogKind::Open, QStringLiteral("Select CSV file for opening"),
-               QStringLiteral("CSV files (*.csv)|*.csv|All files|*.*"), link.form().PfadLaden);
+    choosePath(DialogKind::Open, tr("Select CSV file for opening"), csvFilter(tr("CSV files (*.csv)")),
+               link.form().PfadLaden);
 }
 
 void FilePaths::PfadSpeichernWaehlen_Click()
 {
-    choosePath(DialogKind::Save, QStringLiteral("Select CSV file for saving"),
-               QStringLiteral("CSV file (*.csv)|*.csv|All files|*.*"), link.form().PfadSpeichern);
+    choosePath(DialogKind::Save, tr("Select CSV file for saving"), csvFilter(tr("CSV file (*.csv)")),
+               link.form().PfadSpeichern);
 }
 
 void FilePaths::choosePath(DialogKind kind, const QString& title, const QString& filter, QLineEdit* target)

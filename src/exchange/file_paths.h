@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class DeviceLink;
@@ -8,6 +9,8 @@ class QLineEdit;
 // The two "..." buttons of the Data exchange page: each picks a file in the
 // file dialog and puts its full path into its text box.
 class FilePaths {
+    Q_DECLARE_TR_FUNCTIONS(FilePaths)
+
 public:
     explicit FilePaths(DeviceLink& link);
 

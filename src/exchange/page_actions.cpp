@@ -5,6 +5,14 @@
 #include "link/device_link.h"
 #include "platform/platform.h"
 
+#include <QCoreApplication>
+
+namespace {
+struct PageActionTexts {
+    Q_DECLARE_TR_FUNCTIONS(PageActions)
+};
+} // namespace
+
 void showingFailures(DeviceLink& link, const std::function<void()>& steps)
 {
     try {
@@ -18,9 +26,10 @@ void eraseAfterConfirmation(DeviceLink& link, const std::function<void()>& erase
 {
     try {
         const MessageAnswer answer =
-            link.platform().dialogs.message(QStringLiteral("Do you really want to delete all data?"),
+            link.platform().dialogs.message(PageActionTexts::tr("Do you really want to delete all data?"),
                                             MessageIcon::Question, MessageButtons::YesNo,
-                                            QStringLiteral("Delete"));
+                                            //: Title of the question before erasing
+                                            PageActionTexts::tr("Delete"));
         if (answer != MessageAnswer::Yes)
             return;
         link.clearOutput();

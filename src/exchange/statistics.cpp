@@ -24,6 +24,6 @@ void Statistics::Statistik_Click()
 
 void Statistics::showCounts(qint64 customCodes, qint64 records)
 {
-    link.form().OutStatistik->setText(QStringLiteral("Custom codes: ") + signPosition(customCodes) +
-                                      QStringLiteral(", records: ") + signPosition(records));
+    link.form().OutStatistik->setText(
+        tr("Custom codes: %1, records: %2").arg(signPosition(customCodes), signPosition(records)));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 class DeviceLink;
@@ -7,6 +8,8 @@ class DeviceLink;
 // The "Statistic" button: asks the device how many custom codes and records
 // it holds, and shows the counts the core reads.
 class Statistics {
+    Q_DECLARE_TR_FUNCTIONS(Statistics)
+
 public:
     explicit Statistics(DeviceLink& link);
 

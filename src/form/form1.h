@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -21,6 +22,10 @@
 // The main window as the handlers see it: every control under its own name.
 // The window builds the controls; its adapters work on them through this model.
 struct Form1 {
+    // The window's texts are translated in its name: Form1::tr("Read ID").
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+
+public:
     // What the window shows of the protocol's state, read-only: the core owns it.
     Form1(const std::int16_t& replyMode, const SequentialFile& exchangeFile)
         : ReplyMode(replyMode), ExchangeFile(exchangeFile)

@@ -24,15 +24,15 @@ OutputBox::OutputBox(QWidget* parent)
     setMaximumBlockCount(MaxLines);
 
     setContextMenuPolicy(Qt::ActionsContextMenu);
-    copy = addMenuAction(QStringLiteral("Copy"), "copyAction");
+    copy = addMenuAction(tr("Copy"), "copyAction");
     copy->setEnabled(false);
     connect(this, &QPlainTextEdit::copyAvailable, copy, &QAction::setEnabled);
     connect(copy, &QAction::triggered, this, &QPlainTextEdit::copy);
-    selectEverything = addMenuAction(QStringLiteral("Select All"), "selectAllAction");
+    selectEverything = addMenuAction(tr("Select All"), "selectAllAction");
     connect(selectEverything, &QAction::triggered, this, &QPlainTextEdit::selectAll);
-    clearing = addMenuAction(QStringLiteral("Clear"), "clearAction");
+    clearing = addMenuAction(tr("Clear"), "clearAction");
     connect(clearing, &QAction::triggered, this, &OutputBox::clearAndRedraw);
-    saveAs = addMenuAction(QStringLiteral("Save As…"), "saveAsAction");
+    saveAs = addMenuAction(tr("Save As…"), "saveAsAction");
     connect(saveAs, &QAction::triggered, this, &OutputBox::saveAsRequested);
 }
 

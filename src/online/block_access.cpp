@@ -7,10 +7,6 @@
 #include "link/device_link.h"
 #include "platform/platform.h"
 
-namespace {
-const QString errorTitle = QStringLiteral("Error");
-} // namespace
-
 BlockAccess::BlockAccess(DeviceLink& link)
     : link(link), form(link.form())
 {
@@ -53,7 +49,7 @@ void BlockAccess::WriteBlockHex_Click()
     const QString data = form.WriteData->text();
     // Whole bytes only; the digits themselves are the device's to judge.
     if (data.isEmpty() || data.size() % 2 != 0) {
-        showInputError(QStringLiteral("Data are not valid."));
+        showInputError(tr("Data are not valid."));
         return;
     }
     sendQuietly([this, &data] {
@@ -78,13 +74,13 @@ bool BlockAccess::blockSelected() const
 {
     if (!form.BlockAdress->text().isEmpty())
         return true;
-    showInputError(QStringLiteral("No block selected!"));
+    showInputError(tr("No block selected!"));
     return false;
 }
 
 void BlockAccess::showInputError(const QString& text) const
 {
-    link.platform().dialogs.message(text, MessageIcon::Exclamation, MessageButtons::Ok, errorTitle);
+    link.platform().dialogs.message(text, MessageIcon::Exclamation, MessageButtons::Ok, tr("Error"));
 }
 
 void BlockAccess::sendQuietly(const std::function<void()>& send) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -11,6 +12,8 @@ struct Form1;
 // (BINREAD, BINWRITE). The device's answers are only echoed; ReplyMode is
 // left as it is, so an earlier request still waiting gets the first answer.
 class BlockAccess {
+    Q_DECLARE_TR_FUNCTIONS(BlockAccess)
+
 public:
     explicit BlockAccess(DeviceLink& link);
 

@@ -2,12 +2,17 @@
 
 #include "base/port_number.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QPair>
 #include <algorithm>
 #include <cstdio>
 
 namespace {
+struct OptionTexts {
+    Q_DECLARE_TR_FUNCTIONS(CommandOptions)
+};
+
 const QString helpName = QStringLiteral("help");
 const QString versionName = QStringLiteral("version");
 const QString portName = QStringLiteral("port");
@@ -18,7 +23,7 @@ QString helpText(const QCommandLineParser& parser, const QString& program)
 {
     QString text = parser.helpText();
     text.remove(0, text.indexOf(u'\n'));
-    return QStringLiteral("Usage: %1 [options]").arg(program) + text;
+    return OptionTexts::tr("Usage: %1 [options]").arg(program) + text;
 }
 } // namespace
 
@@ -47,8 +52,8 @@ QString programVersion()
 void addStandardOptions(QCommandLineParser& parser)
 {
     // Not addVersionOption(): its -v would clash with the simulator's --verbose.
-    parser.addOption({{QStringLiteral("h"), helpName}, QStringLiteral("Show this help and exit.")});
-    parser.addOption({versionName, QStringLiteral("Show the version and exit.")});
+    parser.addOption({{QStringLiteral("h"), helpName}, OptionTexts::tr("Show this help and exit.")});
+    parser.addOption({versionName, OptionTexts::tr("Show the version and exit.")});
 }
 
 std::optional<EarlyExit> parseStandardOptions(QCommandLineParser& parser, const QString& program,
@@ -58,7 +63,7 @@ std::optional<EarlyExit> parseStandardOptions(QCommandLineParser& parser, const 
         return usageError(program, parser.errorText());
     if (!parser.positionalArguments().isEmpty())
         return usageError(program,
-                          QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().constFirst()));
+                          OptionTexts::tr("unexpected argument '%1'").arg(parser.positionalArguments().constFirst()));
     if (parser.isSet(helpName))
         return EarlyExit{0, helpText(parser, program)};
     if (parser.isSet(versionName))
@@ -69,7 +74,8 @@ std::optional<EarlyExit> parseStandardOptions(QCommandLineParser& parser, const 
 EarlyExit usageError(const QString& program, const QString& message)
 {
     return {usageErrorExitCode,
-            QStringLiteral("%1: %2\nTry '%1 --help' for the options.\n").arg(program, message)};
+            QStringLiteral("%1: %2\n").arg(program, message)
+                + OptionTexts::tr("Try '%1 --help' for the options.").arg(program) + u'\n'};
 }
 
 int finish(const EarlyExit& exit)
@@ -126,10 +132,10 @@ ToolCommandLine parseToolCommandLine(const QStringList& arguments)
 {
     const QString program = QStringLiteral("tagorix-tool");
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Tests and configures the Tagorix handheld data collector over a serial port."));
+    parser.setApplicationDescription(
+        OptionTexts::tr("Tests and configures the Tagorix handheld data collector over a serial port."));
     addStandardOptions(parser);
-    parser.addOption({portName, QStringLiteral("Select this port at start: COM1 to COM16, or 1 to 16."),
+    parser.addOption({portName, OptionTexts::tr("Select this port at start: COM1 to COM16, or 1 to 16."),
                       QStringLiteral("COMn")});
 
     ToolCommandLine result;
@@ -141,6 +147,6 @@ ToolCommandLine parseToolCommandLine(const QStringList& arguments)
     result.options.portPosition = portPositionOf(port);
     if (!result.options.portPosition)
         result.exit = usageError(
-            program, QStringLiteral("--port takes COM1 to COM16 (or 1 to 16), not '%1'").arg(port));
+            program, OptionTexts::tr("--port takes COM1 to COM16 (or 1 to 16), not '%1'").arg(port));
     return result;
 }

@@ -36,5 +36,5 @@ void QtSettingsStore::writeOut()
     settings.sync();
     if (settings.status() != QSettings::NoError)
         throw Failure(FailureNumber::FileAccessError,
-                      QStringLiteral("The settings could not be saved in %1.").arg(settings.fileName()));
+                      tr("The settings could not be saved in %1.").arg(settings.fileName()));
 }

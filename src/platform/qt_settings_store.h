@@ -2,11 +2,14 @@
 
 #include "platform/settings_store.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 // QSettings with organisation and application "Tagorix": on Linux the file
 // ~/.config/Tagorix/Tagorix.conf (or under $XDG_CONFIG_HOME).
 class QtSettingsStore : public SettingsStore {
+    Q_DECLARE_TR_FUNCTIONS(QtSettingsStore)
+
 public:
     QtSettingsStore();
     QString get(const QString& section, const QString& key, const QString& fallback) const override;

@@ -22,8 +22,8 @@ void refuseAllButRegularFiles(const QString& path)
     const QFileInfo info(path);
     if (info.exists() && !info.isFile() && !info.isDir())
         throw Failure(FailureNumber::FileAccessError,
-                      QStringLiteral("Path/File access error: %1 is not a regular file "
-                                     "(a named pipe, a socket or a device)")
+                      SequentialFile::tr("Path/File access error: %1 is not a regular file "
+                                         "(a named pipe, a socket or a device)")
                           .arg(path));
 }
 
@@ -59,10 +59,10 @@ void SequentialFile::openForWritingKeepingContents(const QString& path)
 void SequentialFile::discardContents()
 {
     if (!file.isOpen() || !file.isWritable())
-        throw Failure(FailureNumber::BadFileName, QStringLiteral("Bad file name or number"));
+        throw Failure(FailureNumber::BadFileName, SequentialFile::tr("Bad file name or number"));
     if (!file.resize(0))
         throw Failure(FailureNumber::FileAccessError,
-                      QStringLiteral("Path/File access error: %1 (%2)").arg(file.fileName(), file.errorString()));
+                      SequentialFile::tr("Path/File access error: %1 (%2)").arg(file.fileName(), file.errorString()));
 }
 
 void SequentialFile::openForReading(const QString& path)
@@ -90,7 +90,7 @@ void SequentialFile::writeWhole(const QString& path, const QByteArray& bytes)
         throwOpenFailure(whole, true);
     if (whole.write(bytes) != bytes.size() || !whole.commit())
         throw Failure(FailureNumber::DiskFull,
-                      QStringLiteral("Cannot write to %1: %2").arg(path, whole.errorString()));
+                      SequentialFile::tr("Cannot write to %1: %2").arg(path, whole.errorString()));
 }
 
 void SequentialFile::throwOpenFailure(const QFileDevice& file, bool forWriting)
@@ -100,20 +100,20 @@ void SequentialFile::throwOpenFailure(const QFileDevice& file, bool forWriting)
     const int systemError = errno;
     const QString path = file.fileName();
     if (path.isEmpty())
-        throw Failure(FailureNumber::BadFileName, QStringLiteral("Bad file name: no file name given"));
+        throw Failure(FailureNumber::BadFileName, SequentialFile::tr("Bad file name: no file name given"));
     const QFileInfo info(path);
     if (!info.absoluteDir().exists())
-        throw Failure(FailureNumber::PathNotFound, QStringLiteral("Path not found: %1").arg(path));
+        throw Failure(FailureNumber::PathNotFound, SequentialFile::tr("Path not found: %1").arg(path));
     if (!forWriting && !info.exists())
-        throw Failure(FailureNumber::FileNotFound, QStringLiteral("File not found: %1").arg(path));
+        throw Failure(FailureNumber::FileNotFound, SequentialFile::tr("File not found: %1").arg(path));
     if (info.isDir())
-        throw Failure(FailureNumber::FileAccessError, QStringLiteral("Path/File access error: %1 is a folder").arg(path));
+        throw Failure(FailureNumber::FileAccessError, SequentialFile::tr("Path/File access error: %1 is a folder").arg(path));
     if (file.error() == QFileDevice::PermissionsError || systemError == EACCES || systemError == EPERM
         || systemError == EROFS)
         throw Failure(FailureNumber::PermissionDenied,
-                      QStringLiteral("Permission denied: %1 (%2)").arg(path, file.errorString()));
+                      SequentialFile::tr("Permission denied: %1 (%2)").arg(path, file.errorString()));
     throw Failure(FailureNumber::FileAccessError,
-                  QStringLiteral("Path/File access error: %1 (%2)").arg(path, file.errorString()));
+                  SequentialFile::tr("Path/File access error: %1 (%2)").arg(path, file.errorString()));
 }
 
 void SequentialFile::close()
@@ -130,7 +130,7 @@ void SequentialFile::writeLine(const QByteArray& line)
 void SequentialFile::write(const QByteArray& bytes)
 {
     if (!file.isOpen() || !file.isWritable())
-        throw Failure(FailureNumber::BadFileName, QStringLiteral("Bad file name or number"));
+        throw Failure(FailureNumber::BadFileName, SequentialFile::tr("Bad file name or number"));
     // Written straight to the system, so that a crash or a lost device loses
     // nothing already handled.
     const int descriptor = file.handle();
@@ -141,7 +141,7 @@ void SequentialFile::write(const QByteArray& bytes)
         if (start >= 0 && ::ftruncate(descriptor, start) == 0)
             ::lseek(descriptor, start, SEEK_SET);
         throw Failure(FailureNumber::DiskFull,
-                      QStringLiteral("Cannot write to %1: %2").arg(file.fileName(), qt_error_string(error)));
+                      SequentialFile::tr("Cannot write to %1: %2").arg(file.fileName(), qt_error_string(error)));
     }
 }
 
@@ -153,7 +153,7 @@ bool SequentialFile::atEnd() const
 QByteArray SequentialFile::readLine()
 {
     if (!file.isOpen() || !file.isReadable())
-        throw Failure(FailureNumber::BadFileName, QStringLiteral("Bad file name or number"));
+        throw Failure(FailureNumber::BadFileName, SequentialFile::tr("Bad file name or number"));
     QByteArray line;
     char c = 0;
     while (file.getChar(&c)) {
@@ -170,7 +170,7 @@ QByteArray SequentialFile::readLine()
     // A failed read is no end of line: what was read of it is not used.
     if (file.error() != QFileDevice::NoError)
         throw Failure(FailureNumber::DeviceIoError,
-                      QStringLiteral("Cannot read from %1: %2").arg(file.fileName(), file.errorString()));
+                      SequentialFile::tr("Cannot read from %1: %2").arg(file.fileName(), file.errorString()));
     return line;
 }
 
@@ -201,7 +201,7 @@ namespace {
 [[noreturn]] void throwSyncFailure(const QString& path, int error)
 {
     throw Failure(FailureNumber::DeviceIoError,
-                  QStringLiteral("Cannot put %1 on the disk: %2").arg(path, qt_error_string(error)));
+                  SequentialFile::tr("Cannot put %1 on the disk: %2").arg(path, qt_error_string(error)));
 }
 } // namespace
 

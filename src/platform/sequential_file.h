@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QString>
 
 // The window's exchange file handle: one sequential text file at a time,
 // written line by line or read line by line, one byte per character.
 class SequentialFile {
+    Q_DECLARE_TR_FUNCTIONS(SequentialFile)
+
 public:
     // Creates or replaces the file. Throws a failure that names the path,
     // also for anything that is there but is not a regular file.

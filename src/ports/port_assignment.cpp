@@ -39,13 +39,12 @@ void PortAssignment::followChosenPort()
 {
     const QString port = f.Port->currentText();
     const bool chosen = f.Port->currentIndex() >= 0;
-    assignAction->setText(chosen ? QStringLiteral("Assign a device to %1...").arg(port)
-                                 : QStringLiteral("Assign a device..."));
+    assignAction->setText(chosen ? tr("Assign a device to %1...").arg(port) : tr("Assign a device..."));
     // Screen readers hear the list by its label ("Port") and its chosen item;
     // the description says what that port opens.
     const QString opens = chosen ? describeDevicePath(devicePathForPort(f.Port->currentIndex() + 1, platform.settings))
                                  : QString();
-    f.Port->setAccessibleDescription(chosen ? QStringLiteral("%1, opens %2").arg(port, opens) : QString());
+    f.Port->setAccessibleDescription(chosen ? tr("%1, opens %2").arg(port, opens) : QString());
 }
 
 void PortAssignment::openForChosenPort()
@@ -64,10 +63,11 @@ void PortAssignment::open(int portNumber)
 
 void PortAssignment::offerAfterMissingDevice(int portNumber, const QString& text)
 {
-    const QString question =
-        QStringLiteral("\n\nShow the serial devices of this computer, to choose the one %1 opens?")
-            .arg(portKey(portNumber));
-    if (platform.dialogs.message(text + question, MessageIcon::None, MessageButtons::YesNo) == MessageAnswer::Yes)
+    const QString question = tr("Show the serial devices of this computer, to choose the one %1 opens?")
+                                 .arg(portKey(portNumber));
+    if (platform.dialogs.message(text + QStringLiteral("\n\n") + question, MessageIcon::None,
+                                 MessageButtons::YesNo)
+        == MessageAnswer::Yes)
         open(portNumber);
 }
 
@@ -75,7 +75,7 @@ void PortAssignment::updateTooltips()
 {
     for (int index = 0; index < f.Port->count(); ++index) {
         const QString path = devicePathForPort(index + 1, platform.settings);
-        f.Port->setItemData(index, QStringLiteral("Opens %1").arg(describeDevicePath(path)), Qt::ToolTipRole);
+        f.Port->setItemData(index, tr("Opens %1").arg(describeDevicePath(path)), Qt::ToolTipRole);
     }
 }
 

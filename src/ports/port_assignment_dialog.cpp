@@ -39,7 +39,7 @@ PortAssignmentDialog::PortAssignmentDialog(Platform& platform, int portNumber, Q
     : QDialog(parent), platform(platform), portNumber(portNumber)
 {
     setObjectName(QStringLiteral("PortAssignmentDialog"));
-    setWindowTitle(QStringLiteral("Device for %1").arg(portName()));
+    setWindowTitle(tr("Device for %1").arg(portName()));
     buildControls();
     refreshDevices();
     showCurrentDevice();
@@ -65,14 +65,12 @@ void PortAssignmentDialog::buildControls()
     opensNow->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     layout->addWidget(opensNow);
 
-    auto* listed = new QLabel(QStringLiteral("Serial devices of this computer:"), this);
+    auto* listed = new QLabel(tr("Serial devices of this computer:"), this);
     table = new QTableWidget(0, ColumnCount, this);
     table->setObjectName(QStringLiteral("devices"));
     listed->setBuddy(table);
-    table->setHorizontalHeaderLabels({QStringLiteral("Device"), QStringLiteral("Assigned to"),
-                                      QStringLiteral("Stable name"), QStringLiteral("Description"),
-                                      QStringLiteral("Manufacturer"), QStringLiteral("Serial number"),
-                                      QStringLiteral("USB id")});
+    table->setHorizontalHeaderLabels({tr("Device"), tr("Assigned to"), tr("Stable name"), tr("Description"),
+                                      tr("Manufacturer"), tr("Serial number"), tr("USB id")});
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -88,12 +86,12 @@ void PortAssignmentDialog::buildControls()
     connect(table, &QTableWidget::activated, this, reporting(&PortAssignmentDialog::takeSelectedDevice));
 
     auto* pathRow = new QHBoxLayout;
-    auto* pathLabel = new QLabel(QStringLiteral("&Path:"), this);
+    auto* pathLabel = new QLabel(tr("&Path:"), this);
     pathField = new QLineEdit(this);
     pathField->setObjectName(QStringLiteral("path"));
-    pathField->setPlaceholderText(QStringLiteral("a listed device, or any other: /dev/pts/3, /dev/rfcomm0"));
+    pathField->setPlaceholderText(tr("a listed device, or any other: /dev/pts/3, /dev/rfcomm0"));
     pathLabel->setBuddy(pathField);
-    auto* browseButton = new QPushButton(QStringLiteral("&Browse..."), this);
+    auto* browseButton = new QPushButton(tr("&Browse..."), this);
     browseButton->setObjectName(QStringLiteral("browse"));
     pathRow->addWidget(pathLabel);
     pathRow->addWidget(pathField, 1);
@@ -103,9 +101,9 @@ void PortAssignmentDialog::buildControls()
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("close"));
-    assignButton = buttons->addButton(QStringLiteral("&Assign to %1").arg(portName()), QDialogButtonBox::ActionRole);
+    assignButton = buttons->addButton(tr("&Assign to %1").arg(portName()), QDialogButtonBox::ActionRole);
     assignButton->setObjectName(QStringLiteral("assign"));
-    defaultButton = buttons->addButton(QStringLiteral("Use &default"), QDialogButtonBox::ActionRole);
+    defaultButton = buttons->addButton(tr("Use &default"), QDialogButtonBox::ActionRole);
     defaultButton->setObjectName(QStringLiteral("useDefault"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -214,9 +212,8 @@ void PortAssignmentDialog::showCurrentDevice()
 {
     const QString path = devicePathForPort(portNumber, platform.settings);
     const bool assigned = hasAssignedDevice(portNumber, platform.settings);
-    opensNowText = QStringLiteral("%1 opens %2%3")
-                       .arg(portName(), assigned ? QString() : QStringLiteral("the default "),
-                            describeDevicePath(path));
+    opensNowText = (assigned ? tr("%1 opens %2") : tr("%1 opens the default %2"))
+                       .arg(portName(), describeDevicePath(path));
     showOpensNow();
     defaultButton->setEnabled(assigned);
 }
@@ -261,7 +258,7 @@ void PortAssignmentDialog::useDefault()
 
 void PortAssignmentDialog::browse()
 {
-    QFileDialog chooser(this, QStringLiteral("Device for %1").arg(portName()), QStringLiteral("/dev"));
+    QFileDialog chooser(this, tr("Device for %1").arg(portName()), QStringLiteral("/dev"));
     chooser.setObjectName(QStringLiteral("chooseDevice"));
     // Device files are "system" files, which the dialog hides by default.
     chooser.setOption(QFileDialog::DontUseNativeDialog, true);

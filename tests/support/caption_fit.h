@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QStringList>
+
+struct WindowHarness;
+
+// Shows the window with every page usable and the bar at its widest value,
+// brings each page to the front and measures every visible control: those
+// that cut their text, as "name needs N, has M".
+QStringList cutCaptions(WindowHarness& h);

@@ -1,0 +1,244 @@
+#include "form/controls.h"
+#include "support/caption_fit.h"
+#include "support/linux_tools.h"
+#include "test_online_pages.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+
+namespace {
+
+// The program's translation into a language and Qt's own, as the programs
+// load them.
+struct Translations {
+    QTranslator program;
+    QTranslator qt;
+
+    bool load(const QString& language)
+    {
+        return program.load(QStringLiteral("tagorix_") + language, QStringLiteral(TAGORIX_TRANSLATIONS_DIR))
+            && qt.load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    }
+};
+
+// Every text of the window by where it stands ("/ReadId ", "FrameConfig/Tagtyp
+// item 3"); those only a screen reader speaks under "heard".
+using WindowTexts = QMap<QString, QString>;
+
+WindowTexts textsOf(MainWindow& window)
+{
+    WindowTexts t{{"title", window.windowTitle()}};
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        // The tab strip's scroll buttons speak Qt's own translation.
+        if (qobject_cast<QTabBar*>(w->parent()))
+            continue;
+        const QString at = (w->parent() ? w->parent()->objectName() : QString()) + u'/' + w->objectName() + u' ';
+        auto* label = qobject_cast<QLabel*>(w);
+        auto* button = qobject_cast<QAbstractButton*>(w);
+        auto* group = qobject_cast<QGroupBox*>(w);
+        t[(label && label->isHidden() ? "heard " : "") + at] =
+            label ? label->text() : button ? button->text() : group ? group->title() : QString();
+        if (auto* tabs = qobject_cast<QTabBar*>(w)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                t[at + QString::number(i)] = tabs->tabText(i);
+        }
+        if (auto* list = qobject_cast<QComboBox*>(w)) {
+            for (int i = 0; i < list->count(); ++i) {
+                t[at + QStringLiteral("item %1").arg(i)] = list->itemText(i);
+                t[at + QStringLiteral("tip %1").arg(i)] = list->itemData(i, Qt::ToolTipRole).toString();
+            }
+        }
+        t[at + "tip"] = w->toolTip();
+        for (QAction* action : w->actions())
+            t[at + action->objectName()] = action->text();
+        t["heard " + at + "name"] = w->accessibleName();
+        t["heard " + at + "description"] = w->accessibleDescription();
+    }
+    t.removeIf([](const WindowTexts::iterator& text) { return text.value().isEmpty(); });
+    return t;
+}
+
+// The same in every language: numbers and symbols, the ports, the product's,
+// the transponders' and the code formats' names, a unit.
+bool isNameOrNumber(const QString& text)
+{
+    static const QRegularExpression name(QStringLiteral(
+        "^(\\P{L}*|COM\\d+|Tagorix Tool V1.32 Quenfo|s|\\d+ ?- (FDX-B|Unique|Hitag1/S|Hitag2|Tiris|Q5|Trovan|"
+        "ISO15693|I-Code1|ISO14443-[AB]|BDE|ASCII))$"));
+    return name.match(text).hasMatch();
+}
+
+// Every control's bytes: each list item through the button that sends it,
+// then every button of the pages once, with the fields filled in.
+QByteArray bytesOfEveryControl(const QString& folder)
+{
+    WindowHarness h;
+    Form1& f = h.form();
+    openPages(h);
+    const QList<QPair<QLineEdit*, QString>> fields{
+        {f.WriteData, "0A1B"}, {f.BlockAdress, "4"}, {f.BlockEndAdress, "5"}, {f.DisplayText, "Hallo"},
+        {f.Offtime, "30"}, {f.Readtimeout, "10"}, {f.BCWert, "1"}, {f.PfadSpeichern, folder + "/records.csv"},
+        {f.PfadLaden, folder + "/codes.csv"}};
+    for (const auto& [field, text] : fields)
+        field->setText(text);
+    for (QCheckBox* box : {f.KeyA, f.EnBeeper, f.MENU_F1, f.MENU_F4})
+        box->setChecked(true);
+    const QList<QPair<QComboBox*, QPushButton*>> senders{
+        {f.Betriebsart, f.BetriebsartSetzen}, {f.Tagtyp, f.TagSetzen}, {f.FDXCode, f.FdxcodeSetzen},
+        {f.Sprache, f.SpracheSetzen},         {f.BCRegister, f.BCLesen}, {f.DisplayZeile, f.Display}};
+    for (const auto& [list, button] : senders) {
+        for (int i = 0; i < list->count(); ++i) {
+            setListIndex(list, i);
+            button->click();
+        }
+    }
+    for (QFrame* page : f.pages()) {
+        for (QPushButton* button : page->findChildren<QPushButton*>())
+            button->click();
+    }
+    return h.fakes.port.written;
+}
+
+} // namespace
+
+class LanguagesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // tagorix-tool --help in the language the environment asks for, with
+    // Qt's own texts ("Options:") in the same.
+    void theLanguageFollowsTheSystem_data()
+    {
+        QTest::addColumn<QString>("environment");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("LANG") << "LANG=de_DE.UTF-8" << "de";
+        QTest::newRow("a region of a translated language") << "LANG=de_AT.UTF-8" << "de";
+        QTest::newRow("LC_ALL before LANG") << "LC_ALL=pl_PL.UTF-8 LANG=de_DE.UTF-8" << "pl";
+        QTest::newRow("LC_MESSAGES before LANG") << "LC_MESSAGES=fr_FR.UTF-8 LANG=de_DE.UTF-8" << "fr";
+        QTest::newRow("LANGUAGE first") << "LANGUAGE=fr:de LANG=de_DE.UTF-8" << "fr";
+        QTest::newRow("LANGUAGE past an untranslated one") << "LANGUAGE=es:pl LANG=es_ES.UTF-8" << "pl";
+        QTest::newRow("English preferred") << "LANGUAGE=en:de LANG=en_GB.UTF-8" << "";
+        QTest::newRow("untranslated") << "LANG=es_ES.UTF-8" << "";
+        QTest::newRow("nothing set") << "" << "";
+        QTest::newRow("C.UTF-8 with LANGUAGE") << "LANG=C.UTF-8 LANGUAGE=de" << "";
+        QTest::newRow("LC_ALL=C before LANG") << "LC_ALL=C LANG=de_DE.UTF-8" << "";
+        QTest::newRow("POSIX with LANGUAGE") << "LC_ALL=POSIX LANGUAGE=fr" << "";
+    }
+    void theLanguageFollowsTheSystem()
+    {
+        SKIP_UNLESS_LINUX("the language from LANGUAGE, LC_ALL, LC_MESSAGES and LANG");
+        QFETCH(QString, environment);
+        QFETCH(QString, language);
+        QProcessEnvironment system = QProcessEnvironment::systemEnvironment();
+        for (const QString& variable : QStringList{"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+            system.remove(variable);
+        for (const QString& setting : environment.split(u' ', Qt::SkipEmptyParts))
+            system.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+        QProcess tool;
+        tool.setProcessEnvironment(system);
+        tool.start(QStringLiteral(TAGORIX_TOOL_PROGRAM), {QStringLiteral("--help")});
+        QVERIFY(tool.waitForFinished(30000));
+        const QString help = QString::fromUtf8(tool.readAllStandardOutput());
+
+        Translations expected;
+        QVERIFY(language.isEmpty() || expected.load(language));
+        const char* description = "Tests and configures the Tagorix handheld data collector over a serial port.";
+        for (const auto& [translation, context, text] :
+             {std::tuple(&expected.program, "CommandOptions", description),
+              std::tuple(&expected.qt, "QCommandLineParser", "Options:")}) {
+            const QString told = translation->isEmpty() ? QString::fromLatin1(text) : translation->translate(context, text);
+            QVERIFY2(help.contains(told), qPrintable(help));
+        }
+    }
+
+    // Qt's words for system errors stay as the core reads them to tell why a
+    // port does not open, while the rest of Qt speaks the language.
+    void qtsWordsForSystemErrorsStayAsTheCoreReadsThem()
+    {
+        SKIP_UNLESS_LINUX("the language from LANG");
+        QProcessEnvironment german = QProcessEnvironment::systemEnvironment();
+        german.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
+        QProcess cli;
+        cli.setProcessEnvironment(german);
+        cli.start(QStringLiteral(TAGORIX_CLI_PROGRAM), {"--port", "/nonexistent/ttyUSB9", "--wait", "1", "info"});
+        QVERIFY(cli.waitForFinished(30000));
+        const QString told = QString::fromUtf8(cli.readAllStandardOutput() + cli.readAllStandardError());
+        QVERIFY2(told.contains(QStringLiteral("No such file or directory")), qPrintable(told));
+    }
+
+    // In each language: every text but names and numbers translated (at
+    // most 1 in 20 visible ones as in English, and those only the words
+    // listed that the language spells as English does), nothing cut at the
+    // design font and twice its size, and every control sends the bytes it
+    // sends in English.
+    void theWindowSpeaksEachLanguageUncutWithTheSameBytes_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("sameAsEnglish");
+        QTest::newRow("German") << "de"
+                                << QStringList{"Online", "Barcode", "Transponder:", "Transponder", "Register:", "Register"};
+        QTest::newRow("French") << "fr" << QStringList{"Configuration", "Mode"};
+        QTest::newRow("Polish") << "pl" << QStringList{"Online", "Transponder:", "Transponder", "3 - Polski"};
+    }
+    void theWindowSpeaksEachLanguageUncutWithTheSameBytes()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, sameAsEnglish);
+        QTemporaryDir dir;
+        QFile codes(dir.filePath(QStringLiteral("codes.csv")));
+        QVERIFY(codes.open(QIODevice::WriteOnly) && codes.write("4711;Muster\r\n") > 0);
+        codes.close();
+        WindowHarness inEnglish;
+        const WindowTexts english = textsOf(*inEnglish.window);
+        const QByteArray englishBytes = bytesOfEveryControl(dir.path());
+        QVERIFY(englishBytes.count('\r') > 100);
+
+        QTranslator translation;
+        QVERIFY(translation.load(QStringLiteral("tagorix_") + language, QStringLiteral(TAGORIX_TRANSLATIONS_DIR)));
+        QCoreApplication::installTranslator(&translation);
+        WindowHarness translatedWindow;
+        const WindowTexts translated = textsOf(*translatedWindow.window);
+        int visible = 0;
+        QStringList unchanged;
+        QStringList unchangedVisible;
+        for (auto text = english.cbegin(); text != english.cend(); ++text) {
+            const QString shown = translated.value(text.key());
+            QVERIFY2(!shown.isEmpty(), qPrintable(text.key()));
+            QVERIFY2(!shown.contains(u'…') || text.value().contains(u'…'), qPrintable(text.key() + ": " + shown));
+            if (isNameOrNumber(text.value()))
+                continue;
+            const bool seen = !text.key().startsWith(QStringLiteral("heard "));
+            visible += seen;
+            if (shown == text.value() && !sameAsEnglish.contains(shown))
+                unchanged << text.key() + ": " + shown;
+            if (shown == text.value() && seen)
+                unchangedVisible << shown;
+        }
+        qInfo("%s: %lld of %d visible texts as in English (%.1f%%): %s", qPrintable(language),
+              unchangedVisible.size(), visible, 100.0 * unchangedVisible.size() / visible,
+              qPrintable(unchangedVisible.join(", ")));
+        QVERIFY(unchangedVisible.size() * 20 <= visible);
+        QVERIFY2(unchanged.isEmpty(), qPrintable(unchanged.join(", ")));
+
+        QCOMPARE(bytesOfEveryControl(dir.path()), englishBytes);
+
+        const QFont designFont = QApplication::font();
+        for (const double factor : {1.0, 2.0}) {
+            QFont font = designFont;
+            font.setPointSizeF(font.pointSizeF() * factor);
+            QApplication::setFont(font);
+            WindowHarness scaled;
+            QApplication::setFont(designFont);
+            const QStringList cut = cutCaptions(scaled);
+            QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
+        }
+    }
+};
+
+QTEST_MAIN(LanguagesTest)
+#include "test_languages.moc"

@@ -1,0 +1,51 @@
+# The translations' check (ctest "translations"): lupdate reads the code into
+# a copy of each .ts file, which must come out unchanged, and every text must
+# have a finished translation.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+set(copies)
+foreach(ts IN LISTS TS_FILES)
+  file(COPY ${ts} DESTINATION ${WORK})
+  get_filename_component(name ${ts} NAME)
+  list(APPEND copies ${WORK}/${name})
+endforeach()
+execute_process(COMMAND ${LUPDATE} ${OPTIONS} @${SOURCES} -ts ${copies}
+                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "lupdate failed:\n${output}")
+endif()
+
+set(failed FALSE)
+foreach(ts IN LISTS TS_FILES)
+  get_filename_component(name ${ts} NAME)
+  file(READ ${ts} committed)
+  file(READ ${WORK}/${name} fresh)
+  if(NOT committed STREQUAL fresh)
+    message(SEND_ERROR "${name} no longer matches the code; bring it up to date with "
+                       "'cmake --build <build folder> --target update_translations' and translate what is new")
+    set(failed TRUE)
+  endif()
+  # Listed for the reader: the entities back as characters, and no ";",
+  # which would split CMake's lists.
+  string(REPLACE "&apos;" "'" readable "${fresh}")
+  string(REPLACE "&quot;" "\"" readable "${readable}")
+  string(REPLACE "&amp;" "&" readable "${readable}")
+  string(REPLACE ";" "," readable "${readable}")
+  string(REGEX MATCHALL "<source>[^<]*</source>([ \n]*<[a-z]*comment>[^<]*</[a-z]*comment>)*[ \n]*<translation type=\"unfinished\""
+         unfinished "${readable}")
+  string(REGEX MATCHALL "<translation></translation>" empty "${fresh}")
+  list(LENGTH unfinished unfinished_count)
+  list(LENGTH empty empty_count)
+  if(unfinished_count OR empty_count)
+    foreach(entry IN LISTS unfinished)
+      string(REGEX MATCH "<source>[^<]*" text "${entry}")
+      string(SUBSTRING "${text}" 8 -1 text)
+      message("  ${name}: no finished translation for \"${text}\"")
+    endforeach()
+    message(SEND_ERROR "${name}: ${unfinished_count} unfinished and ${empty_count} empty translations")
+    set(failed TRUE)
+  endif()
+endforeach()
+if(failed)
+  message(FATAL_ERROR "The translations do not match the code.")
+endif()

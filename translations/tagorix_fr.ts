@@ -1,0 +1,923 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>BlockAccess</name>
+    <message>
+        <source>Data are not valid.</source>
+        <translation>Les données ne sont pas valides.</translation>
+    </message>
+    <message>
+        <source>No block selected!</source>
+        <translation>Aucun bloc sélectionné !</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>CommandOptions</name>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Utilisation : %1 [options]</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argument inattendu &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for the options.</source>
+        <translation>Saisissez &apos;%1 --help&apos; pour voir les options.</translation>
+    </message>
+    <message>
+        <source>Tests and configures the Tagorix handheld data collector over a serial port.</source>
+        <translation>Teste et configure le collecteur de données portable Tagorix par un port série.</translation>
+    </message>
+    <message>
+        <source>Select this port at start: COM1 to COM16, or 1 to 16.</source>
+        <translation>Sélectionner ce port au démarrage : COM1 à COM16, ou 1 à 16.</translation>
+    </message>
+    <message>
+        <source>--port takes COM1 to COM16 (or 1 to 16), not &apos;%1&apos;</source>
+        <translation>--port attend COM1 à COM16 (ou 1 à 16), pas &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>CustomCodes</name>
+    <message>
+        <source>Dataset %1</source>
+        <extracomment>Progress of the load: the line of the custom-code file being sent</extracomment>
+        <translation>Jeu de données %1</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceText</name>
+    <message>
+        <source>%1 (not present)</source>
+        <translation>%1 (absent)</translation>
+    </message>
+    <message>
+        <source>%1 (now %2)</source>
+        <translation>%1 (actuellement %2)</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a serial port.</source>
+        <translation>%1 est un dossier, pas un port série.</translation>
+    </message>
+    <message>
+        <source>%1 is not a device, so it cannot be a serial port.</source>
+        <translation>%1 n&apos;est pas un fichier de périphérique et ne peut donc pas être un port série.</translation>
+    </message>
+    <message>
+        <source>%1 is a memory device, not a serial port.</source>
+        <translation>%1 est un périphérique mémoire, pas un port série.</translation>
+    </message>
+    <message>
+        <source>%1 is a file, not a serial port.</source>
+        <translation>%1 est un fichier, pas un port série.</translation>
+    </message>
+</context>
+<context>
+    <name>Failure</name>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Valeur de propriété non valide</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Dépassement de capacité</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Appel de procédure ou argument non valide</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Incompatibilité de type</translation>
+    </message>
+    <message>
+        <source>Cancel was selected.</source>
+        <translation>Annuler a été choisi.</translation>
+    </message>
+    <message>
+        <source>Operation valid only when the port is open</source>
+        <translation>Opération possible uniquement lorsque le port est ouvert</translation>
+    </message>
+</context>
+<context>
+    <name>FilePaths</name>
+    <message>
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>Select CSV file for opening</source>
+        <translation>Choisir le fichier CSV à ouvrir</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Select CSV file for saving</source>
+        <translation>Choisir le fichier CSV cible</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Fichier CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Port</source>
+        <translation>Port série</translation>
+    </message>
+    <message>
+        <source>ID or barcode</source>
+        <translation>ID ou code-barres</translation>
+    </message>
+    <message>
+        <source>Display line</source>
+        <extracomment>The line of the device&apos;s display that the text goes to</extracomment>
+        <translation>Ligne de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Display text</source>
+        <translation>Texte de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Statistic result</source>
+        <translation>Résultat des statistiques</translation>
+    </message>
+    <message>
+        <source>Choose the file to save in</source>
+        <translation>Choisir le fichier cible</translation>
+    </message>
+    <message>
+        <source>Choose the file to read from</source>
+        <translation>Choisir le fichier source</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Read ID</source>
+        <translation>Lire l&apos;ID</translation>
+    </message>
+    <message>
+        <source>Scan barcode</source>
+        <translation>Lire code-barres</translation>
+    </message>
+    <message>
+        <source>read continously</source>
+        <translation>lecture continue</translation>
+    </message>
+    <message>
+        <source>Read text block</source>
+        <translation>Lire en texte</translation>
+    </message>
+    <message>
+        <source>Write text block</source>
+        <translation>Écrire en texte</translation>
+    </message>
+    <message>
+        <source>Content:</source>
+        <extracomment>The text to write into the transponder block</extracomment>
+        <translation>Contenu :</translation>
+    </message>
+    <message>
+        <source>Daten als Text</source>
+        <extracomment>Tool tip of the field whose text is written into the block</extracomment>
+        <translation>Données à écrire, en texte</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <extracomment>Block numbers: the first block read or written</extracomment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <extracomment>Block numbers: the last block read</extracomment>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>Read Hex</source>
+        <translation>Lire en hexa</translation>
+    </message>
+    <message>
+        <source>Key:</source>
+        <extracomment>The transponder&apos;s key, 12 hexadecimal digits</extracomment>
+        <translation>Clé :</translation>
+    </message>
+    <message>
+        <source>Write Hex</source>
+        <translation>Écrire en hexa</translation>
+    </message>
+    <message>
+        <source>Key A</source>
+        <extracomment>Which of the transponder&apos;s two keys the key is</extracomment>
+        <translation>Clé A</translation>
+    </message>
+    <message>
+        <source>Key B</source>
+        <translation>Clé B</translation>
+    </message>
+    <message>
+        <source>Buzzer</source>
+        <translation>Bip</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>Clear Display</source>
+        <translation>Effacer l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Show text</source>
+        <translation>Afficher le texte</translation>
+    </message>
+    <message>
+        <source>PC-Time:</source>
+        <translation>Heure du PC :</translation>
+    </message>
+    <message>
+        <source>Set time</source>
+        <translation>Régler l&apos;heure</translation>
+    </message>
+    <message>
+        <source>Transponder:</source>
+        <translation>Transpondeur :</translation>
+    </message>
+    <message>
+        <source>Set tag type</source>
+        <translation>Régler le type</translation>
+    </message>
+    <message>
+        <source>Switch off time:</source>
+        <translation>Extinction :</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <extracomment>Unit after the switch-off time: seconds</extracomment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <extracomment>Check box: the device never switches itself off</extracomment>
+        <translation>jamais</translation>
+    </message>
+    <message>
+        <source>Set switch off time</source>
+        <translation>Régler l&apos;extinction</translation>
+    </message>
+    <message>
+        <source>read timeout:</source>
+        <translation>Délai lecture :</translation>
+    </message>
+    <message>
+        <source>x 50ms</source>
+        <extracomment>Unit after the read time-out: steps of 50 milliseconds</extracomment>
+        <translation>x 50 ms</translation>
+    </message>
+    <message>
+        <source>Set timeout</source>
+        <translation>Régler le délai</translation>
+    </message>
+    <message>
+        <source>FDX Code:</source>
+        <translation>Code FDX :</translation>
+    </message>
+    <message>
+        <source>Set FDX code</source>
+        <translation>Régler le code FDX</translation>
+    </message>
+    <message>
+        <source>Enable buzzer </source>
+        <extracomment>Check box; keep the space at the end</extracomment>
+        <translation>Activer le bip </translation>
+    </message>
+    <message>
+        <source>Set enable buzzer</source>
+        <translation>Régler le bip</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Mode :</translation>
+    </message>
+    <message>
+        <source>Set mode</source>
+        <translation>Régler le mode</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Langue :</translation>
+    </message>
+    <message>
+        <source>Set language</source>
+        <translation>Régler la langue</translation>
+    </message>
+    <message>
+        <source>Menu config</source>
+        <extracomment>Frame around the function keys the device&apos;s menu offers</extracomment>
+        <translation>Fonctions du menu</translation>
+    </message>
+    <message>
+        <source>F%1 function</source>
+        <extracomment>%1 is the number of the function key (F1 to F8)</extracomment>
+        <translation>Fonction F%1</translation>
+    </message>
+    <message>
+        <source>Set menu</source>
+        <translation>Régler le menu</translation>
+    </message>
+    <message>
+        <source>Register:</source>
+        <extracomment>A register of the barcode scanner engine</extracomment>
+        <translation>Registre :</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Valeur :</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <extracomment>Reads the scanner register</extracomment>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <extracomment>Writes the scanner register</extracomment>
+        <translation>Écrire</translation>
+    </message>
+    <message>
+        <source>Read out records</source>
+        <translation>Lire les saisies</translation>
+    </message>
+    <message>
+        <source>save in:</source>
+        <extracomment>The records file the read-out writes</extracomment>
+        <translation>Cible :</translation>
+    </message>
+    <message>
+        <source>Erase records</source>
+        <translation>Effacer les saisies</translation>
+    </message>
+    <message>
+        <source>Load custom codes</source>
+        <translation>Charger les codes client</translation>
+    </message>
+    <message>
+        <source>read from:</source>
+        <extracomment>The custom-code file the load reads</extracomment>
+        <translation>Source :</translation>
+    </message>
+    <message>
+        <source>Erase custom codes</source>
+        <translation>Effacer les codes client</translation>
+    </message>
+    <message>
+        <source>Read out custom codes</source>
+        <translation>Lire les codes client</translation>
+    </message>
+    <message>
+        <source>Statistic</source>
+        <extracomment>Asks the device how many custom codes and records it holds</extracomment>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Port devices</source>
+        <extracomment>Button beside the port list</extracomment>
+        <translation>Périphériques du port</translation>
+    </message>
+    <message>
+        <source>Choose the device that the selected port opens</source>
+        <translation>Choisir le périphérique qu&apos;ouvre le port sélectionné</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connecter</translation>
+    </message>
+    <message>
+        <source>Power:</source>
+        <extracomment>Caption of the battery bar</extracomment>
+        <translation>Charge :</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>OutputBox</name>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Enregistrer sous…</translation>
+    </message>
+</context>
+<context>
+    <name>PageActions</name>
+    <message>
+        <source>Do you really want to delete all data?</source>
+        <translation>Voulez-vous vraiment effacer toutes les données ?</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <extracomment>Title of the question before erasing</extracomment>
+        <translation>Effacer</translation>
+    </message>
+</context>
+<context>
+    <name>PortAssignment</name>
+    <message>
+        <source>Assign a device to %1...</source>
+        <translation>Attribuer un périphérique à %1...</translation>
+    </message>
+    <message>
+        <source>Assign a device...</source>
+        <translation>Attribuer un périphérique...</translation>
+    </message>
+    <message>
+        <source>%1, opens %2</source>
+        <translation>%1, ouvre %2</translation>
+    </message>
+    <message>
+        <source>Show the serial devices of this computer, to choose the one %1 opens?</source>
+        <translation>Afficher les périphériques série de cet ordinateur pour choisir celui qu&apos;ouvre %1 ?</translation>
+    </message>
+    <message>
+        <source>Opens %1</source>
+        <translation>Ouvre %1</translation>
+    </message>
+</context>
+<context>
+    <name>PortAssignmentDialog</name>
+    <message>
+        <source>Device for %1</source>
+        <translation>Périphérique pour %1</translation>
+    </message>
+    <message>
+        <source>Serial devices of this computer:</source>
+        <translation>Périphériques série de cet ordinateur :</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Périphérique</translation>
+    </message>
+    <message>
+        <source>Assigned to</source>
+        <translation>Attribué à</translation>
+    </message>
+    <message>
+        <source>Stable name</source>
+        <translation>Nom stable</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Désignation</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>Fabricant</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>USB id</source>
+        <translation>ID USB</translation>
+    </message>
+    <message>
+        <source>&amp;Path:</source>
+        <translation>&amp;Chemin :</translation>
+    </message>
+    <message>
+        <source>a listed device, or any other: /dev/pts/3, /dev/rfcomm0</source>
+        <translation>un périphérique de la liste, ou un autre : /dev/pts/3, /dev/rfcomm0</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>&amp;Assign to %1</source>
+        <translation>&amp;Attribuer à %1</translation>
+    </message>
+    <message>
+        <source>Use &amp;default</source>
+        <translation>Par &amp;défaut</translation>
+    </message>
+    <message>
+        <source>%1 opens %2</source>
+        <translation>%1 ouvre %2</translation>
+    </message>
+    <message>
+        <source>%1 opens the default %2</source>
+        <translation>%1 ouvre %2 (par défaut)</translation>
+    </message>
+</context>
+<context>
+    <name>QtSettingsStore</name>
+    <message>
+        <source>The settings could not be saved in %1.</source>
+        <translation>Impossible d&apos;enregistrer les paramètres dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionLists</name>
+    <message>
+        <source>0 - read only</source>
+        <translation>0 - lecture seule</translation>
+    </message>
+    <message>
+        <source>1 - read write</source>
+        <translation>1 - lecture/écriture</translation>
+    </message>
+    <message>
+        <source>2 - ro with number</source>
+        <translation>2 - lecture seule avec numéro</translation>
+    </message>
+    <message>
+        <source>3 - HitagS rw</source>
+        <translation>3 - HitagS lecture/écriture</translation>
+    </message>
+    <message>
+        <source>0 - All</source>
+        <translation>0 - Tous</translation>
+    </message>
+    <message>
+        <source>1 - Hexadecimal</source>
+        <translation>1 - Hexadécimal</translation>
+    </message>
+    <message>
+        <source>2 - ISO animal</source>
+        <translation>2 - ISO animaux</translation>
+    </message>
+    <message>
+        <source>3 - ISO industry</source>
+        <translation>3 - ISO industrie</translation>
+    </message>
+    <message>
+        <source>6 - Hex Invers</source>
+        <translation>6 - Hexa inversé</translation>
+    </message>
+    <message>
+        <source>7 - Decimal</source>
+        <translation>7 - Décimal</translation>
+    </message>
+    <message>
+        <source>8 - Hex bytewise invers</source>
+        <translation>8 - Hexa inversé par octet</translation>
+    </message>
+    <message>
+        <source>0 - German</source>
+        <translation>0 - Allemand</translation>
+    </message>
+    <message>
+        <source>1 - English</source>
+        <translation>1 - Anglais</translation>
+    </message>
+    <message>
+        <source>2 - French</source>
+        <translation>2 - Français</translation>
+    </message>
+    <message>
+        <source>3 - Polski</source>
+        <translation>3 - Polonais</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>En ligne</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Commande</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Barcode</source>
+        <translation>Code-barres</translation>
+    </message>
+    <message>
+        <source>Data exchange</source>
+        <translation>Échange de données</translation>
+    </message>
+    <message>
+        <source>001 - UPC-A enable (0/1)</source>
+        <translation>001 - Activer UPC-A (0/1)</translation>
+    </message>
+    <message>
+        <source>002 - UPC-E enable (0/1)</source>
+        <translation>002 - Activer UPC-E (0/1)</translation>
+    </message>
+    <message>
+        <source>012 - UPC-E1 enable (0/1)</source>
+        <translation>012 - Activer UPC-E1 (0/1)</translation>
+    </message>
+    <message>
+        <source>003 - EAN-13 enable (0/1)</source>
+        <translation>003 - Activer EAN-13 (0/1)</translation>
+    </message>
+    <message>
+        <source>004 - EAN-8 enable (0/1)</source>
+        <translation>004 - Activer EAN-8 (0/1)</translation>
+    </message>
+    <message>
+        <source>083 - Bookland EAN enable (0/1)</source>
+        <translation>083 - Activer Bookland EAN (0/1)</translation>
+    </message>
+    <message>
+        <source>016 - Decode UPC/EAN supplementals (0...2)</source>
+        <translation>016 - Décoder les suppléments UPC/EAN (0...2)</translation>
+    </message>
+    <message>
+        <source>080 - Decode UPC/EAN supplemantel redundancy (2...20)</source>
+        <translation>080 - Redondance des suppléments UPC/EAN (2...20)</translation>
+    </message>
+    <message>
+        <source>040 - UPC-A check digit enable (0/1)</source>
+        <translation>040 - Activer le chiffre de contrôle UPC-A (0/1)</translation>
+    </message>
+    <message>
+        <source>041 - UPC-E check digit enable (0/1)</source>
+        <translation>041 - Activer le chiffre de contrôle UPC-E (0/1)</translation>
+    </message>
+    <message>
+        <source>042 - UPC-E1 check digit enable (0/1)</source>
+        <translation>042 - Activer le chiffre de contrôle UPC-E1 (0/1)</translation>
+    </message>
+    <message>
+        <source>034 - UPC-A Preamble (0...2)</source>
+        <translation>034 - Préambule UPC-A (0...2)</translation>
+    </message>
+    <message>
+        <source>035 - UPC-E Preamble (0...2)</source>
+        <translation>035 - Préambule UPC-E (0...2)</translation>
+    </message>
+    <message>
+        <source>036 - UPC-E1 Preamble (0...2)</source>
+        <translation>036 - Préambule UPC-E1 (0...2)</translation>
+    </message>
+    <message>
+        <source>037 - Convert UPC-E to UPC-A enable (0/1)</source>
+        <translation>037 - Activer la conversion UPC-E en UPC-A (0/1)</translation>
+    </message>
+    <message>
+        <source>038 - Convert UPC-E1 to UPC-A enable (0/1)</source>
+        <translation>038 - Activer la conversion UPC-E1 en UPC-A (0/1)</translation>
+    </message>
+    <message>
+        <source>039 - EAN-8 zero-extend enable (0/1)</source>
+        <translation>039 - Activer l&apos;extension de EAN-8 par des zéros (0/1)</translation>
+    </message>
+    <message>
+        <source>224 - Convert EAN-8 to EAN-13 enable (0/1)</source>
+        <translation>224 - Activer la conversion EAN-8 en EAN-13 (0/1)</translation>
+    </message>
+    <message>
+        <source>077 - UPC/EAN security level (0...3)</source>
+        <translation>077 - Niveau de sécurité UPC/EAN (0...3)</translation>
+    </message>
+    <message>
+        <source>085 - UPC/EAN Coupon code enable (0/1)</source>
+        <translation>085 - Activer le code coupon UPC/EAN (0/1)</translation>
+    </message>
+    <message>
+        <source>008 - USS-128 enable (0/1)</source>
+        <translation>008 - Activer USS-128 (0/1)</translation>
+    </message>
+    <message>
+        <source>014 - UCC/EAN-128 enable (0/1)</source>
+        <translation>014 - Activer UCC/EAN-128 (0/1)</translation>
+    </message>
+    <message>
+        <source>084 - ISBT 128 enable (0/1)</source>
+        <translation>084 - Activer ISBT 128 (0/1)</translation>
+    </message>
+    <message>
+        <source>000 - Code 39 enable (0/1)</source>
+        <translation>000 - Activer Code 39 (0/1)</translation>
+    </message>
+    <message>
+        <source>013 - Trioptic Code 39 enable (0/1)</source>
+        <translation>013 - Activer Trioptic Code 39 (0/1)</translation>
+    </message>
+    <message>
+        <source>086 - Convert Code 39 to Code 32 enable (0/1)</source>
+        <translation>086 - Activer la conversion Code 39 en Code 32 (0/1)</translation>
+    </message>
+    <message>
+        <source>231 - Code 32 prefix enable (0/1)</source>
+        <translation>231 - Activer le préfixe Code 32 (0/1)</translation>
+    </message>
+    <message>
+        <source>018 - Set Length for Code 39 L1 (0...255)</source>
+        <translation>018 - Longueur L1 pour Code 39 (0...255)</translation>
+    </message>
+    <message>
+        <source>019 - Set Length for Code 39 L2 (0...255)</source>
+        <translation>019 - Longueur L2 pour Code 39 (0...255)</translation>
+    </message>
+    <message>
+        <source>048 - Code 39 Check Digit verification enable (0/1)</source>
+        <translation>048 - Vérifier le chiffre de contrôle Code 39 (0/1)</translation>
+    </message>
+    <message>
+        <source>043 - Code 39 Check Digit enable (0/1)</source>
+        <translation>043 - Activer le chiffre de contrôle Code 39 (0/1)</translation>
+    </message>
+    <message>
+        <source>017 - Code 39 Full ASCII conversion enable (0/1)</source>
+        <translation>017 - Activer la conversion Code 39 en Full ASCII (0/1)</translation>
+    </message>
+    <message>
+        <source>009 - Code 93 enable (0/1)</source>
+        <translation>009 - Activer Code 93 (0/1)</translation>
+    </message>
+    <message>
+        <source>026 - Set Length for Code 93 L1 (0...255)</source>
+        <translation>026 - Longueur L1 pour Code 93 (0...255)</translation>
+    </message>
+    <message>
+        <source>027 - Set Length for Code 93 L2 (0...255)</source>
+        <translation>027 - Longueur L2 pour Code 93 (0...255)</translation>
+    </message>
+    <message>
+        <source>006 - Interleaved 2of5 enable (0/1)</source>
+        <translation>006 - Activer Interleaved 2of5 (0/1)</translation>
+    </message>
+    <message>
+        <source>022 - Set Length for Interleaved 2of5 L1 (0...255)</source>
+        <translation>022 - Longueur L1 pour Interleaved 2of5 (0...255)</translation>
+    </message>
+    <message>
+        <source>023 - Set Length for Interleaved 2of5 L2 (0...255)</source>
+        <translation>023 - Longueur L2 pour Interleaved 2of5 (0...255)</translation>
+    </message>
+    <message>
+        <source>049 - Interleaved 2of5 Check Digit verification enable (0/1)</source>
+        <translation>049 - Vérifier le chiffre de contrôle Interleaved 2of5 (0/1)</translation>
+    </message>
+    <message>
+        <source>044 - Interleaved 2of5 Check Digit enable (0/1)</source>
+        <translation>044 - Activer le chiffre de contrôle Interleaved 2of5 (0/1)</translation>
+    </message>
+    <message>
+        <source>082 - Convert Interleaved 2of5 to EAN-13 enable (0/1)</source>
+        <translation>082 - Activer la conversion Interleaved 2of5 en EAN-13 (0/1)</translation>
+    </message>
+    <message>
+        <source>005 - Discrete 2of5 enable (0/1)</source>
+        <translation>005 - Activer Discrete 2of5 (0/1)</translation>
+    </message>
+    <message>
+        <source>020 - Set Length for Discrete 2of5 L1 (0...255)</source>
+        <translation>020 - Longueur L1 pour Discrete 2of5 (0...255)</translation>
+    </message>
+    <message>
+        <source>021 - Set Length for Discrete 2of5 L2 (0...255)</source>
+        <translation>021 - Longueur L2 pour Discrete 2of5 (0...255)</translation>
+    </message>
+    <message>
+        <source>007 - Codabar enable (0/1)</source>
+        <translation>007 - Activer Codabar (0/1)</translation>
+    </message>
+    <message>
+        <source>024 - Set Length for Codabar L1 (0...255)</source>
+        <translation>024 - Longueur L1 pour Codabar (0...255)</translation>
+    </message>
+    <message>
+        <source>025 - Set Length for Codabar L2 (0...255)</source>
+        <translation>025 - Longueur L2 pour Codabar (0...255)</translation>
+    </message>
+    <message>
+        <source>054 - CLSI editing enable (0/1)</source>
+        <translation>054 - Activer l&apos;édition CLSI (0/1)</translation>
+    </message>
+    <message>
+        <source>055 - NOTIS editing (0/1)</source>
+        <translation>055 - Édition NOTIS (0/1)</translation>
+    </message>
+    <message>
+        <source>011 - MSI Plessey enable (0/1)</source>
+        <translation>011 - Activer MSI Plessey (0/1)</translation>
+    </message>
+    <message>
+        <source>030 - Set Length for MSI Plessey L1 (0...255)</source>
+        <translation>030 - Longueur L1 pour MSI Plessey (0...255)</translation>
+    </message>
+    <message>
+        <source>031 - Set Length for MSI Plessey L2 (0...255)</source>
+        <translation>031 - Longueur L2 pour MSI Plessey (0...255)</translation>
+    </message>
+    <message>
+        <source>050 - MSI Plessey Check Digits (1/2)</source>
+        <translation>050 - Chiffres de contrôle MSI Plessey (1/2)</translation>
+    </message>
+    <message>
+        <source>046 - MSI Plessey Check Digit enable (0/1)</source>
+        <translation>046 - Activer le chiffre de contrôle MSI Plessey (0/1)</translation>
+    </message>
+    <message>
+        <source>051 - MSI Plessey Check Digit algorithm (0/1)</source>
+        <translation>051 - Algorithme du chiffre de contrôle MSI Plessey (0/1)</translation>
+    </message>
+    <message>
+        <source>191 - Scan angle (100/75/60/45)</source>
+        <translation>191 - Angle de balayage (100/75/60/45)</translation>
+    </message>
+</context>
+<context>
+    <name>SequentialFile</name>
+    <message>
+        <source>Path/File access error: %1 is not a regular file (a named pipe, a socket or a device)</source>
+        <translation>Erreur d&apos;accès au chemin/fichier : %1 n&apos;est pas un fichier ordinaire (mais un tube nommé, un socket ou un périphérique)</translation>
+    </message>
+    <message>
+        <source>Bad file name or number</source>
+        <translation>Nom ou numéro de fichier incorrect</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1 (%2)</source>
+        <translation>Erreur d&apos;accès au chemin/fichier : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1: %2</source>
+        <translation>Impossible d&apos;écrire dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Bad file name: no file name given</source>
+        <translation>Nom de fichier incorrect : aucun nom indiqué</translation>
+    </message>
+    <message>
+        <source>Path not found: %1</source>
+        <translation>Chemin introuvable : %1</translation>
+    </message>
+    <message>
+        <source>File not found: %1</source>
+        <translation>Fichier introuvable : %1</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1 is a folder</source>
+        <translation>Erreur d&apos;accès au chemin/fichier : %1 est un dossier</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1 (%2)</source>
+        <translation>Permission refusée : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot read from %1: %2</source>
+        <translation>Impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot put %1 on the disk: %2</source>
+        <translation>Impossible d&apos;écrire %1 sur le disque : %2</translation>
+    </message>
+</context>
+<context>
+    <name>Statistics</name>
+    <message>
+        <source>Custom codes: %1, records: %2</source>
+        <translation>Codes client : %1, saisies : %2</translation>
+    </message>
+</context>
+</TS>
