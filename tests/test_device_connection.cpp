@@ -59,6 +59,7 @@ private slots:
     void theCommandLinesRetrySendsOnlineAgainUntilItGivesUp();
     void aDeviceThatIgnoresTheFirstOnlineIsReachedByTheNext_data();
     void aDeviceThatIgnoresTheFirstOnlineIsReachedByTheNext();
+    void aLateAnswerAndTheAnswerToTheRepeatStartOneReadBack();
     void onlyExactlyOkAnswersTheHandshake_data();
     void onlyExactlyOkAnswersTheHandshake();
     void okStopsTheTimeOutAndStartsTheReadBack();
@@ -134,6 +135,22 @@ void DeviceConnectionTest::aDeviceThatIgnoresTheFirstOnlineIsReachedByTheNext()
     QVERIFY(core.fakes.clock.runUntil([&] { return core.connected; }, 5000));
     QCOMPARE(core.sent().count("ONLINE"), 2);
     QVERIFY(core.endings.isEmpty());
+}
+
+void DeviceConnectionTest::aLateAnswerAndTheAnswerToTheRepeatStartOneReadBack()
+{
+    // The first "Ok" comes after the time-out sent "ONLINE" again (as under
+    // Wine now and then); the second one answers the repeat.
+    Core core(HandshakeRetry::resendingFor(10'000));
+    InProcessDevice simulated(core.fakes.port, core.fakes.clock, {.replyDelayMs = 2600});
+    QList<QString> answered;
+    QObject::connect(&core.device(), &Device::readBackAnswered, &core.connection,
+                     [&](const Setting&, const QString& answer) { answered << answer; });
+    core.open();
+    core.fakes.clock.runFor(8000);
+    QCOMPARE(core.sent().count("ONLINE"), 2);
+    QCOMPARE(core.sent().count("TAGTYP"), 1);
+    QVERIFY(answered.isEmpty());
 }
 
 void DeviceConnectionTest::onlyExactlyOkAnswersTheHandshake_data()

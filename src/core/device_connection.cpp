@@ -58,7 +58,7 @@ bool DeviceConnection::giveUpDue() const
 void DeviceConnection::retryHandshake()
 {
     if (!retry.reopens) {
-        core.handshake().start();
+        core.handshake().sendAgain();
         return;
     }
     try {

@@ -12,9 +12,17 @@ Handshake::Handshake(Device& device, ReadBack& readBack)
 
 void Handshake::start()
 {
+    repeatsOut = 0;
     device.replies().ReplyMode = ReplyModes::HandshakeAndReadBack;
     device.send(QStringLiteral("ONLINE"));
     ConnectCountdown = HandshakeTicks;
+}
+
+void Handshake::sendAgain()
+{
+    const int out = repeatsOut;
+    start();
+    repeatsOut = out + 1;
 }
 
 void Handshake::stop()
@@ -37,6 +45,12 @@ void Handshake::takeReply(const QString& line)
     // Only exactly "Ok" answers; anything else may be a read-back reply.
     if (line != QLatin1StringView("Ok")) {
         readBack.takeReply(line);
+        return;
+    }
+    // The answer to an "ONLINE" sent again after the first answer came: the
+    // read-back under way goes on.
+    if (ConnectCountdown == 0 && repeatsOut > 0) {
+        --repeatsOut;
         return;
     }
     ConnectCountdown = 0;

@@ -15,6 +15,10 @@ public:
 
     // Sends "ONLINE" and starts the count; a failed send leaves it stopped.
     void start();
+    // Sends "ONLINE" again on the same open port, the earlier one perhaps
+    // answered late: each gets its "Ok", and only the first of them is the
+    // answer, so that a late one does not start the read-back twice.
+    void sendAgain();
     // No answer is awaited any more, and replies are only echoed.
     void stop();
     // One tick of the timer. Returns true once, when the answer is overdue.
@@ -31,4 +35,6 @@ private:
     Device& device;
     ReadBack& readBack;
     std::int16_t ConnectCountdown = 0; // timer ticks left for the answer to "ONLINE"
+    // "ONLINE"s sent again on this port whose "Ok" is still to come.
+    int repeatsOut = 0;
 };
