@@ -199,12 +199,17 @@ void buildExchangePage(Form1& f)
 void buildWindowControls(QWidget* window, Form1& f)
 {
     // Top row.
+#ifdef Q_OS_WIN
+    // COMn always opens \\.\COMn: there is no device to choose for a port.
+    f.Port = list(window, "Port", false, {8, 9, 95, 22});
+#else
     // The list keeps room for "COM16"; the button beside it takes the rest of
     // its old width and the left of Connect, whose right edge stays put.
     f.Port = list(window, "Port", false, {8, 9, 73, 22});
     f.portDevices = button(window, "portDevices", QStringLiteral("..."), {83, 9, 20, 22});
     f.portDevices->setAccessibleName(QStringLiteral("Port devices"));
     f.portDevices->setToolTip(QStringLiteral("Choose the device that the selected port opens"));
+#endif
     f.Connect = button(window, "Connect", QStringLiteral("Connect"), {105, 7, 81, 26});
     f.Connect->setCheckable(true);
     f.Label14 = label(window, "Label14", QStringLiteral("Power:"), {196, 12, 42, 17});

@@ -30,7 +30,7 @@ struct Form1 {
 
     // Outside the pages.
     QComboBox* Port = nullptr;
-    QPushButton* portDevices = nullptr; // beside the list: which device each port opens
+    QPushButton* portDevices = nullptr; // beside the list: which device each port opens (none on Windows)
     QPushButton* Connect = nullptr; // checkable: a check box drawn as a push button
     QLabel* Label14 = nullptr;
     QProgressBar* akku = nullptr;
