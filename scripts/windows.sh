@@ -25,9 +25,10 @@ repo=$(pwd)
 started=$SECONDS
 export CCACHE_BASEDIR=$repo
 
-# wixl makes the MSI, icotool its icon; xdotool presses the window's keys and
-# ImageMagick's import takes its picture.
-scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine64 dpkg-dev xz-utils wixl icoutils xdotool imagemagick
+# wixl makes the MSI, icotool its icon, msiinfo reads its product code;
+# xdotool presses the window's keys and ImageMagick's import takes its picture.
+scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine64 dpkg-dev xz-utils wixl msitools icoutils xdotool \
+  imagemagick
 
 serialport_source=${TAGORIX_QT_SERIALPORT_SOURCE:-$repo/third_party/qtserialport/qtserialport-everywhere-src-6.4.2.tar.xz}
 echo "== Qt for Windows"
@@ -264,7 +265,11 @@ registry_value() {
     | awk -v name="$2" '$1 == name { sub(/^ *[^ ]+ +[^ ]+ +/, ""); print }' || true
 }
 msiexec_quietly() { wine64 msiexec "$@" /qn > "$installer/msiexec.log" 2>&1; }
-files_in_prefix() { (cd "$WINEPREFIX/drive_c" && find . -path ./windows/temp -prune -o -print | sort); }
+# Every file and folder of drive C, but for the temporary files and the
+# installer's own folder (made by the first install, kept as on Windows).
+files_in_prefix() {
+  (cd "$WINEPREFIX/drive_c" && find . -path ./windows/temp -prune -o ! -path ./windows/Installer -print | sort)
+}
 files_in_prefix > "$installer/files-before.txt"
 
 # The same files marked with an older version stand for the release before.
