@@ -96,10 +96,12 @@ void MainWindow::composePages()
     statistics = std::make_unique<Statistics>(deviceLink);
     recordReadout = std::make_unique<RecordReadout>(deviceLink);
     customCodes = std::make_unique<CustomCodes>(deviceLink);
+#ifndef Q_OS_WIN // where COMn always opens \\.\COMn, there is nothing to assign
     portAssignment = std::make_unique<PortAssignment>(f, platform);
     connection->setMissingDeviceBox([this](int portNumber, const QString& text) {
         portAssignment->offerAfterMissingDevice(portNumber, text);
     });
+#endif
 }
 
 void MainWindow::Form_Load()

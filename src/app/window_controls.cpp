@@ -217,6 +217,10 @@ void buildExchangePage(Form1& f)
 void buildWindowControls(QWidget* window, Form1& f)
 {
     // Top row.
+#ifdef Q_OS_WIN
+    // COMn always opens \\.\COMn: there is no device to choose for a port.
+    f.Port = list(window, "Port", false, {8, 9, 95, 22});
+#else
     // The list keeps room for "COM16"; the button beside it takes the rest of
     // its old width and the left of Connect, whose right edge stays put.
     f.Port = list(window, "Port", false, {8, 9, 73, 22});
@@ -224,6 +228,7 @@ void buildWindowControls(QWidget* window, Form1& f)
     //: Button beside the port list
     f.portDevices->setAccessibleName(Form1::tr("Port devices"));
     f.portDevices->setToolTip(Form1::tr("Choose the device that the selected port opens"));
+#endif
     f.Connect = button(window, "Connect", Form1::tr("Connect"), {105, 7, 81, 26});
     f.Connect->setCheckable(true);
     //: Caption of the battery bar

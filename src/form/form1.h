@@ -36,7 +36,7 @@ public:
 
     // Outside the pages.
     QComboBox* Port = nullptr;
-    QPushButton* portDevices = nullptr; // beside the list: which device each port opens
+    QPushButton* portDevices = nullptr; // beside the list: which device each port opens (none on Windows)
     QAction* assignDevice = nullptr;    // the list's context menu: the same, when the ports are assignable
     QPushButton* Connect = nullptr; // checkable: a check box drawn as a push button
     QLabel* Label14 = nullptr;

@@ -30,7 +30,9 @@ void PageGate::update()
     const bool portFree = !port.isOpen();
     form.Port->setEnabled(portFree);
     const bool assignable = portFree && form.Port->currentIndex() >= 0;
-    form.portDevices->setEnabled(assignable);
+    // Windows has neither: COMn always opens \\.\COMn there.
+    if (form.portDevices)
+        form.portDevices->setEnabled(assignable);
     if (form.assignDevice)
         form.assignDevice->setEnabled(assignable);
 }

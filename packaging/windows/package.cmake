@@ -1,6 +1,8 @@
-# The Windows package (cpack, see scripts/windows.sh): a zip with the programs,
-# the Qt libraries and plugins they load, the compiler's runtime libraries, the
-# README and the licences. Qt finds its plugins beside the program.
+# The Windows packages (scripts/windows.sh): what is installed here, stripped,
+# goes into the zip (cpack) and into the MSI (packaging/windows/): the
+# programs, the Qt libraries and plugins they load, the compiler's runtime
+# libraries, the README and the licences. Qt finds its plugins beside the
+# program.
 install(TARGETS tagorix-tool RUNTIME DESTINATION .)
 if(TARGET tagorix)
   install(TARGETS tagorix RUNTIME DESTINATION .)
@@ -32,6 +34,18 @@ if(NOT EXISTS "${QT6_INSTALL_PREFIX}/licenses")
   message(FATAL_ERROR "No licences beside the Qt in ${QT6_INSTALL_PREFIX}")
 endif()
 install(DIRECTORY ${QT6_INSTALL_PREFIX}/licenses/ DESTINATION licenses)
+
+# The libraries come as files, which the stripping of install(TARGETS) does
+# not reach; they are stripped here whenever the install strips (cpack's
+# CPACK_STRIP_FILES, cmake --install --strip). libstdc++ alone loses about
+# 20 MB of symbols and debug information.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    file(GLOB_RECURSE libraries \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.dll\")
+    foreach(library IN LISTS libraries)
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${library}\" COMMAND_ERROR_IS_FATAL ANY)
+    endforeach()
+  endif()")
 
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME tagorix-tool)
