@@ -274,9 +274,9 @@ void CliTest::commandsOnSimulatedDevices()
         r.device->process.terminate();
         r.device->process.waitForFinished(5000);
         const QString heard = QString::fromLocal8Bit(r.device->heard());
-        const bool reached = heard.contains(QStringLiteral("<< ONLINE\\r"));
+        const bool reached = heard.contains(QStringLiteral("ONLINE\\r"));
         // Usage and files are checked before the port opens.
-        const bool goodbye = heard.contains(QStringLiteral("<< DISCONNECT\\r")) == reached
+        const bool goodbye = heard.contains(QStringLiteral("DISCONNECT\\r")) == reached
             && !(reached && (r.row.status == 2 || r.row.status == 4));
         if (run.status != r.row.status || !pattern.match(run.out).hasMatch() || !usageTold || !goodbye
             || !QRegularExpression(r.filled(r.row.err)).match(run.err).hasMatch())
@@ -319,10 +319,10 @@ void CliTest::anOffloadOfAShelfErasesOnlyWhereTheFileIsComplete()
                                "--erase", dir.filePath(QStringLiteral("records-{port}.csv"))});
     QCOMPARE(run.status, 1);
     for (SimProgram* device : {&first, &refusing, &third})
-        QVERIFY(QTest::qWaitFor([&] { return device->heard().contains("<< DISCONNECT"); }, 2000));
-    QVERIFY(first.heard().contains("<< DEL E"));
-    QVERIFY(!refusing.heard().contains("<< DEL E"));
-    QVERIFY(third.heard().contains("<< DEL E"));
+        QVERIFY(QTest::qWaitFor([&] { return device->heard().contains("DISCONNECT\\r"); }, 2000));
+    QVERIFY(first.heard().contains("DEL E\\r"));
+    QVERIFY(!refusing.heard().contains("DEL E\\r"));
+    QVERIFY(third.heard().contains("DEL E\\r"));
 #endif
 }
 
@@ -377,7 +377,7 @@ void CliTest::everySignalEndsWithWholeRecordsAndAGoodbye()
     if (command == u"read-records")
         QVERIFY(QTest::qWaitFor([&] { return fileBytes(partial).count("\r\n") >= 10; }, 20'000));
     else
-        QVERIFY(QTest::qWaitFor([&] { return device.heard().count("<< PUT") >= 10 || (command == u"monitor" && device.heard().contains("<< AKKU")); }, 20'000));
+        QVERIFY(QTest::qWaitFor([&] { return device.heard().count("PUT ") >= 10 || (command == u"monitor" && device.heard().contains("AKKU\\r")); }, 20'000));
     ::kill(static_cast<pid_t>(cli->processId()), signalNumber);
     if (twice) {
         QTest::qSleep(10);
@@ -397,7 +397,7 @@ void CliTest::everySignalEndsWithWholeRecordsAndAGoodbye()
         QCOMPARE(fileBytes(partial).count("\r\n"), match.captured(1).toInt());
     }
     // The device heard the goodbye, stopped sending, and answers the next run at once.
-    QVERIFY(QTest::qWaitFor([&] { return device.heard().contains("<< DISCONNECT\\r"); }, 2000));
+    QVERIFY(QTest::qWaitFor([&] { return device.heard().contains("DISCONNECT\\r"); }, 2000));
     QElapsedTimer next;
     next.start();
     const CliRun info = runCli({"-p", device.path, "info"});
@@ -462,8 +462,8 @@ void CliTest::anOffloadErasesOnlyWhatIsSafeOnDisk()
     for (Running& r : running) {
         const CliRun run = finished(*r.cli);
         // The simulator's account of the line comes through the event loop.
-        (void)QTest::qWaitFor([&] { return r.device->heard().contains("<< DISCONNECT"); }, 2000);
-        const bool erased = r.device->heard().contains("<< DEL E\\r");
+        (void)QTest::qWaitFor([&] { return r.device->heard().contains("DISCONNECT\\r"); }, 2000);
+        const bool erased = r.device->heard().contains("DEL E\\r");
         QStringList files = QDir(r.dir.path()).entryList(QDir::Files);
         const bool whole = r.row.status != 0
             || (files.size() == 2 && fileBytes(r.dir.filePath(files.filter(QRegularExpression("^r-pts-")).value(0))).count("\r\n") == 30);
@@ -501,7 +501,7 @@ void CliTest::oneDeviceUnderTwoNamesHasOneHolder()
     QVERIFY(QFile::link(device.path, link));
     QObject owner;
     QProcess* monitor = startCli({"-p", link, "monitor"}, &owner);
-    QVERIFY(QTest::qWaitFor([&] { return device.heard().contains("<< AKKU"); }, 20'000));
+    QVERIFY(QTest::qWaitFor([&] { return device.heard().contains("AKKU\\r"); }, 20'000));
 
     const CliRun second = runCli({"-p", device.path, "info"});
     QCOMPARE(second.status, 3);
@@ -525,7 +525,7 @@ void CliTest::portsListsWhatEachOpensAndWhoHoldsIt()
     settings.save(portsSection, portKey(22), held.path);
     QObject owner;
     QProcess* monitor = startCli({"-p", "COM22", "monitor"}, &owner);
-    QVERIFY(QTest::qWaitFor([&] { return held.heard().contains("<< AKKU"); }, 20'000));
+    QVERIFY(QTest::qWaitFor([&] { return held.heard().contains("AKKU\\r"); }, 20'000));
 
     const CliRun text = runCli({"ports"});
     QCOMPARE(text.status, 0);
