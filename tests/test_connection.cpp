@@ -9,6 +9,7 @@
 #include "platform/port_names.h"
 
 #include <QDialog>
+#include <cerrno>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -200,34 +201,53 @@ private slots:
         QCOMPARE(h.fakes.dialogs.shown.size(), 2);
     }
 
+    // By the system's error number where the failure carries one, whatever
+    // language its description is in; by the description's words otherwise.
     void portFailureTextsAdviseByCause_data()
     {
         QTest::addColumn<QString>("description");
+        QTest::addColumn<int>("systemError");
         QTest::addColumn<QString>("advice");
-        QTest::newRow("missing device") << QStringLiteral("COM12 (/dev/ttyS11): No such file or directory")
+        QTest::newRow("missing device") << QStringLiteral("COM12 (/dev/ttyS11): No such file or directory") << 0
                                         << QStringLiteral("Plug the device in");
-        QTest::newRow("serial node without hardware") << QStringLiteral("COM1 (/dev/ttyS0): Input/output error")
+        QTest::newRow("serial node without hardware") << QStringLiteral("COM1 (/dev/ttyS0): Input/output error") << 0
                                                       << QStringLiteral("Plug the device in");
-        QTest::newRow("busy") << QStringLiteral("COM3 (/dev/ttyUSB0): Device or resource busy")
+        QTest::newRow("busy") << QStringLiteral("COM3 (/dev/ttyUSB0): Device or resource busy") << 0
                               << QStringLiteral("Another program is using this port");
-        QTest::newRow("not a serial port") << QStringLiteral("COM3 (/tmp/x): Inappropriate ioctl for device")
+        QTest::newRow("not a serial port") << QStringLiteral("COM3 (/tmp/x): Inappropriate ioctl for device") << 0
                                            << QStringLiteral("not a serial port");
-        QTest::newRow("unknown cause") << QStringLiteral("COM3: something odd") << QString();
+        QTest::newRow("unknown cause") << QStringLiteral("COM3: something odd") << 0 << QString();
+        QTest::newRow("missing device, told in German")
+            << QStringLiteral("COM12 (/dev/ttyS11): Datei oder Verzeichnis nicht gefunden") << int(ENOENT)
+            << QStringLiteral("Plug the device in");
+        QTest::newRow("serial node without hardware, told in German")
+            << QStringLiteral("COM1 (/dev/ttyS0): Eingabe-/Ausgabefehler") << int(EIO)
+            << QStringLiteral("Plug the device in");
+        QTest::newRow("busy, told in German") << QStringLiteral("COM3 (/dev/ttyUSB0): Das Gerät oder die Ressource ist belegt")
+                                             << int(EBUSY) << QStringLiteral("Another program is using this port");
+        QTest::newRow("not a serial port, told in German")
+            << QStringLiteral("COM3 (/tmp/x): Unpassender IOCTL (I/O-Control) für das Gerät") << int(ENOTTY)
+            << QStringLiteral("not a serial port");
+        QTest::newRow("the number before the words") << QStringLiteral("COM3: No such file or directory")
+                                                     << int(EMFILE) << QString();
 #ifdef Q_OS_LINUX
-        QTest::newRow("no permission") << QStringLiteral("COM1 (/dev/ttyS0): Permission denied")
+        QTest::newRow("no permission") << QStringLiteral("COM1 (/dev/ttyS0): Permission denied") << 0
                                        << QStringLiteral("Add it to the group that owns the device (dialout on "
                                                          "Debian, for example: sudo usermod -aG dialout $USER), then "
                                                          "log out and log in again");
+        QTest::newRow("no permission, told in German") << QStringLiteral("COM1 (/dev/ttyS0): Keine Berechtigung")
+                                                       << int(EACCES) << QStringLiteral("Add it to the group");
         QTest::newRow("the settings file in use") << QStringLiteral("COM12 (/dev/ttyS11): No such file or directory")
-                                                  << QStringLiteral("settings file /in/use/Tagorix.conf,");
+                                                  << 0 << QStringLiteral("settings file /in/use/Tagorix.conf,");
 #endif
     }
     void portFailureTextsAdviseByCause()
     {
         QFETCH(QString, description);
+        QFETCH(int, systemError);
         QFETCH(QString, advice);
-        const QString text =
-            connectFailureText(Failure(FailureNumber::PortOpenFailed, description), QStringLiteral("/in/use/Tagorix.conf"));
+        const QString text = connectFailureText(Failure(FailureNumber::PortOpenFailed, description, systemError),
+                                                QStringLiteral("/in/use/Tagorix.conf"));
         QVERIFY(text.startsWith(description));
         if (advice.isEmpty())
             QCOMPARE(text, description);

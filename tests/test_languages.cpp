@@ -156,19 +156,35 @@ private slots:
         }
     }
 
-    // Qt's words for system errors stay as the core reads them to tell why a
-    // port does not open, while the rest of Qt speaks the language.
-    void qtsWordsForSystemErrorsStayAsTheCoreReadsThem()
+    // Why a port does not open goes by the system's error number, so the
+    // advice holds whatever language the system and Qt speak.
+    void aPortThatDoesNotOpenIsAdvisedInTheLanguage_data()
     {
-        SKIP_UNLESS_LINUX("the language from LANG");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("advice");
+        QTest::newRow("missing device") << "/nonexistent/ttyUSB9"
+                                        << "No device is attached under this port's name. Plug the device in, or "
+                                           "choose the port it is attached to.";
+        QTest::newRow("not a serial port") << "/dev/null"
+                                           << "The device under this port's name is not a serial port. Choose "
+                                              "another port.";
+    }
+    void aPortThatDoesNotOpenIsAdvisedInTheLanguage()
+    {
+        SKIP_UNLESS_LINUX("the language from LC_ALL");
+        QFETCH(QString, path);
+        QFETCH(QString, advice);
         QProcessEnvironment german = QProcessEnvironment::systemEnvironment();
         german.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
         QProcess cli;
         cli.setProcessEnvironment(german);
-        cli.start(QStringLiteral(TAGORIX_CLI_PROGRAM), {"--port", "/nonexistent/ttyUSB9", "--wait", "1", "info"});
+        cli.start(QStringLiteral(TAGORIX_CLI_PROGRAM), {"--port", path, "--wait", "1", "info"});
         QVERIFY(cli.waitForFinished(30000));
         const QString told = QString::fromUtf8(cli.readAllStandardOutput() + cli.readAllStandardError());
-        QVERIFY2(told.contains(QStringLiteral("No such file or directory")), qPrintable(told));
+        Translations expected;
+        QVERIFY(expected.load(QStringLiteral("de")));
+        const QString translated = expected.program.translate("PortAdvice", advice.toUtf8().constData());
+        QVERIFY2(told.contains(translated.isEmpty() ? advice : translated), qPrintable(told));
     }
 
     // In each language: every text but names and numbers translated (at

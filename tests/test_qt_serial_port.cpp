@@ -8,6 +8,8 @@
 #include <QElapsedTimer>
 #include <QTest>
 
+#include <cerrno>
+
 namespace {
 
 struct PortOnPty {
@@ -72,17 +74,39 @@ private slots:
         QCOMPARE(p.received, QByteArray("Ok\r\n"));
     }
 
+    // The failure names the port and carries the system's error number,
+    // by which the advice is chosen in any language.
+    void aDeviceThatCannotBeOpenedSaysWhichAndWhy_data()
+    {
+        QTest::addColumn<QString>("device"); // "held": a pty another port holds
+        QTest::addColumn<int>("systemError");
+        QTest::newRow("missing") << "/dev/no-such-tagorix-device" << int(ENOENT);
+#ifdef Q_OS_LINUX
+        QTest::newRow("not a serial port") << "/dev/null" << int(ENOTTY);
+        QTest::newRow("held by another port") << "held" << int(EBUSY);
+#endif
+    }
     void aDeviceThatCannotBeOpenedSaysWhichAndWhy()
     {
+        QFETCH(QString, device);
+        QFETCH(int, systemError);
+        PortOnPty holder;
+        if (device == u"held") {
+            holder.port.open(portTarget(5, holder.settings));
+            device = holder.device.devicePath();
+        }
         MemorySettingsStore settings;
-        settings.save("Ports", "COM9", "/dev/no-such-tagorix-device");
+        settings.save("Ports", "COM9", device);
         QtSerialPort port;
         try {
             port.open(portTarget(9, settings));
-            QFAIL("opened a missing device");
+            QFAIL("opened it");
         } catch (const Failure& failure) {
             QVERIFY(failure.description.contains("COM9"));
             QVERIFY(failure.description.contains(devicePathForPort(9, settings)));
+            QCOMPARE(failure.systemError, systemError);
+            QVERIFY2(failure.description.endsWith(QStringLiteral(": ") + qt_error_string(systemError)),
+                     qPrintable(failure.description));
         }
         QVERIFY(!port.isOpen());
         QVERIFY_THROWS_EXCEPTION(Failure, port.write("X\r"));

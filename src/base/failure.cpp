@@ -8,8 +8,9 @@ struct FailureTexts {
 };
 } // namespace
 
-Failure::Failure(int number, QString description)
-    : number(number), description(std::move(description)), utf8(this->description.toUtf8())
+Failure::Failure(int number, QString description, int systemError)
+    : number(number), description(std::move(description)), systemError(systemError),
+      utf8(this->description.toUtf8())
 {
 }
 

@@ -9,8 +9,12 @@
 struct Failure : std::exception {
     int number = 0;
     QString description;
+    // The system's error number behind it (errno: ENOENT, EBUSY, ...), 0 when
+    // none is known. Decisions go by it: the description is in the user's
+    // language, and so are the system's words in it.
+    int systemError = 0;
 
-    Failure(int number, QString description);
+    Failure(int number, QString description, int systemError = 0);
     const char* what() const noexcept override;
 
 private:

@@ -3,31 +3,37 @@
 #include "base/failure.h"
 
 #include <algorithm>
+#include <cerrno>
 
 namespace {
 
 struct Cause {
     PortTrouble trouble;
-    QStringList texts; // texts of the port's description that point to it
+    QList<int> systemErrors; // the system's error numbers that name it
+    QStringList texts; // texts of the port's description that point to it, for a failure without a number
     int onlyOnFailure = 0; // when set, the cause holds only for failures of this number
 };
 
 const QList<Cause>& knownCauses()
 {
     static const QList<Cause> causes{
+        {PortTrouble::NoPermission, {EACCES, EPERM},
 #ifdef Q_OS_LINUX
-        {PortTrouble::NoPermission, {QStringLiteral("Permission denied")}},
+         {QStringLiteral("Permission denied")}
+#else
+         {}
 #endif
-        {PortTrouble::NoDevice,
+        },
+        {PortTrouble::NoDevice, {ENOENT, ENODEV, ENXIO},
          {QStringLiteral("No such file or directory"), QStringLiteral("The system cannot find the file specified")}},
-        {PortTrouble::InUse,
+        {PortTrouble::InUse, {EBUSY},
          {QStringLiteral("locking the device"), QStringLiteral("Device or resource busy"),
           QStringLiteral("Access is denied")}},
-        {PortTrouble::NotSerial, {QStringLiteral("Inappropriate ioctl for device")}},
+        {PortTrouble::NotSerial, {ENOTTY}, {QStringLiteral("Inappropriate ioctl for device")}},
         // Linux keeps /dev/ttyS0 to ttyS3 even where no serial hardware is
         // behind them; opening one of those fails with an I/O error. Elsewhere
         // (a goodbye that cannot be written) that error means something else.
-        {PortTrouble::NoDevice, {QStringLiteral("Input/output error")}, FailureNumber::PortOpenFailed},
+        {PortTrouble::NoDevice, {EIO}, {QStringLiteral("Input/output error")}, FailureNumber::PortOpenFailed},
     };
     return causes;
 }
@@ -80,8 +86,13 @@ PortTrouble portTrouble(const Failure& failure)
         const auto mentioned = [&](const QString& text) {
             return failure.description.contains(text, Qt::CaseInsensitive);
         };
+        // The system's error number where the port knows it; the words (in
+        // English, as the system and Qt give them untranslated) otherwise.
+        const bool named = failure.systemError != 0
+            ? cause.systemErrors.contains(failure.systemError)
+            : std::any_of(cause.texts.cbegin(), cause.texts.cend(), mentioned);
         const bool applies = cause.onlyOnFailure == 0 || cause.onlyOnFailure == failure.number;
-        if (applies && std::any_of(cause.texts.cbegin(), cause.texts.cend(), mentioned))
+        if (applies && named)
             return cause.trouble;
     }
     return PortTrouble::Unknown;

@@ -7,7 +7,8 @@
 
 struct Failure;
 
-// Why a port could not be opened, as far as its description tells.
+// Why a port could not be opened: by the system's error number the failure
+// carries, or, without one, as far as its description tells.
 enum class PortTrouble { Unknown, NoPortChosen, NoPermission, NoDevice, InUse, NotSerial };
 
 PortTrouble portTrouble(const Failure& failure);

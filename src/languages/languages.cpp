@@ -20,22 +20,6 @@ QStringList translatedLanguages(const QString& folder)
     return languages;
 }
 
-// Qt's own texts, but for its words for system errors ("No such file or
-// directory"), which stay as the core reads them: it tells what keeps a port
-// from opening by those words.
-class QtTexts : public QTranslator {
-public:
-    using QTranslator::QTranslator;
-
-    QString translate(const char* context, const char* sourceText, const char* disambiguation,
-                      int n) const override
-    {
-        if (qstrcmp(context, "QIODevice") == 0)
-            return {};
-        return QTranslator::translate(context, sourceText, disambiguation, n);
-    }
-};
-
 bool install(QTranslator* translator, const QString& name, const QStringList& folders)
 {
     for (const QString& folder : folders) {
@@ -90,7 +74,7 @@ QString speakUserLanguage(QCoreApplication& application, const QString& folder)
         return {};
     // Qt's own translations: beside the program's (the Windows zip) or
     // where Qt keeps them (qt6-translations-l10n on Debian).
-    install(new QtTexts(&application), qtCatalogue + language,
+    install(new QTranslator(&application), qtCatalogue + language,
             {folder, QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
     return language;
 }

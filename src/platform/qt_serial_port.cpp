@@ -2,13 +2,16 @@
 
 #include "platform/port_names.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QScopedValueRollback>
 #include <QTimer>
 
 #include <cerrno>
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <sys/file.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -39,6 +42,19 @@ QString deviceName(const QString& path)
     return path;
 }
 
+#ifdef Q_OS_UNIX
+// Why the system refuses this user the device (EACCES, EBUSY, ...), 0 when it
+// lets it open.
+int openRefusal(const QString& device)
+{
+    const int descriptor = ::open(QFile::encodeName(device).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        return errno;
+    ::close(descriptor);
+    return 0;
+}
+#endif
+
 } // namespace
 
 QtSerialPort::QtSerialPort(QObject* parent)
@@ -56,16 +72,19 @@ void QtSerialPort::open(const PortTarget& target)
     const QString& path = target.path;
     // How a failure names the port: "COM3 (/dev/ttyUSB0)", or the path given.
     const QString where = target.name == path ? path : QStringLiteral("%1 (%2)").arg(target.name, path);
-    port.setPortName(deviceName(path));
+    const QString device = deviceName(path);
+    port.setPortName(device);
     port.setBaudRate(QSerialPort::Baud38400);
     port.setDataBits(QSerialPort::Data8);
     port.setParity(QSerialPort::NoParity);
     port.setStopBits(QSerialPort::OneStop);
     port.setFlowControl(QSerialPort::NoFlowControl);
     if (!port.open(QIODevice::ReadWrite)) {
-        const QString reason = openFailureReason();
+        // Taken at once: the system's error number of the open that failed.
+        const int systemError = openFailureError(errno, device);
+        const QString reason = openFailureReason(systemError);
         port.clearError();
-        throw Failure(FailureNumber::PortOpenFailed, QStringLiteral("%1: %2").arg(where, reason));
+        throw Failure(FailureNumber::PortOpenFailed, QStringLiteral("%1: %2").arg(where, reason), systemError);
     }
     holdDevice(where);
     // Whatever the line carried before the port was opened is not a reply.
@@ -77,14 +96,38 @@ void QtSerialPort::open(const PortTarget& target)
     port.clearError();
 }
 
-QString QtSerialPort::openFailureReason() const
+int QtSerialPort::openFailureError(int errorAfterOpen, [[maybe_unused]] const QString& device) const
 {
 #ifdef Q_OS_UNIX
+    // Qt refuses at its lock file, before opening the device, when another
+    // program holds the lock: then the device itself opens, and it is busy.
+    // Otherwise the device's own refusal tells (EACCES, EBUSY).
+    if (port.error() == QSerialPort::PermissionError) {
+        const int refusal = openRefusal(device);
+        return refusal != 0 ? refusal : EBUSY;
+    }
+    // The open or the terminal settings that failed left their error number.
+    return port.error() == QSerialPort::NoError ? 0 : errorAfterOpen;
+#else
+    Q_UNUSED(errorAfterOpen)
+    switch (port.error()) {
+    case QSerialPort::DeviceNotFoundError:
+        return ENOENT;
+    case QSerialPort::PermissionError:
+        // Windows refuses a port that another program has open as access denied.
+        return EBUSY;
+    default:
+        return 0;
+    }
+#endif
+}
+
+QString QtSerialPort::openFailureReason(int systemError) const
+{
     // Qt's words for a lock file that another program holds say neither
     // "busy" nor who: it is the busy device's failure.
-    if (port.error() == QSerialPort::PermissionError && port.errorString().contains(QStringLiteral("locking")))
+    if (port.error() == QSerialPort::PermissionError && systemError == EBUSY)
         return qt_error_string(EBUSY);
-#endif
     return port.errorString();
 }
 
@@ -97,8 +140,7 @@ void QtSerialPort::holdDevice([[maybe_unused]] const QString& where)
         return;
     port.close();
     port.clearError();
-    throw Failure(FailureNumber::PortOpenFailed,
-                  QStringLiteral("%1: %2").arg(where, qt_error_string(EBUSY)));
+    throw Failure(FailureNumber::PortOpenFailed, QStringLiteral("%1: %2").arg(where, qt_error_string(EBUSY)), EBUSY);
 #endif
 }
 

@@ -26,7 +26,9 @@ private:
     void onError(QSerialPort::SerialPortError error);
     void loseDevice(const QString& cause);
     QString goneDeviceCause() const;
-    QString openFailureReason() const;
+    // The system's error number of the device's failed open, given errno right after it.
+    int openFailureError(int errorAfterOpen, const QString& device) const;
+    QString openFailureReason(int systemError) const;
     // Takes the device itself, whatever name opened it; throws when another
     // opener holds it.
     void holdDevice(const QString& where);
