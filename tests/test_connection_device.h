@@ -88,7 +88,7 @@ inline void pressConnect(WindowHarness& h)
 inline bool connectAndReadBack(WindowHarness& h)
 {
     pressConnect(h);
-    return h.fakes.clock.runUntil([&] { return h.form().Connect->text() == QStringLiteral("Connected") &&
+    return h.fakes.clock.runUntil([&] { return h.form().Connect->text() == Form1::tr("Connected") &&
                                                h.form().ReplyMode == 0; },
                                   10'000);
 }

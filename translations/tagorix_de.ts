@@ -52,11 +52,92 @@
     </message>
 </context>
 <context>
+    <name>Connection</name>
+    <message>
+        <source>connecting...</source>
+        <translation>Verbindung wird hergestellt...</translation>
+    </message>
+    <message>
+        <source>initialising...</source>
+        <translation>Initialisierung...</translation>
+    </message>
+    <message>
+        <source>The device had not answered the connection yet, so the connection was started again. Wait until %1 reads &quot;%2&quot; before you start a read-out or a load.</source>
+        <translation>Das Gerät hatte auf den Handshake noch nicht geantwortet, daher wurde die Verbindung neu gestartet. Warten Sie, bis die Schaltfläche %1 „%2“ zeigt, bevor Sie ein Auslesen oder ein Laden starten.</translation>
+    </message>
+    <message>
+        <source>Check the device and its cable, then press %1 again.</source>
+        <translation>Prüfen Sie das Gerät und sein Kabel und drücken Sie dann erneut %1.</translation>
+    </message>
+</context>
+<context>
     <name>CustomCodes</name>
     <message>
         <source>Dataset %1</source>
         <extracomment>Progress of the load: the line of the custom-code file being sent</extracomment>
         <translation>Datensatz %1</translation>
+    </message>
+</context>
+<context>
+    <name>DataExchange</name>
+    <message>
+        <source>%1 Lines acknowledged by the device: %2. Lines refused or not answered: %3.</source>
+        <translation>%1 Vom Gerät bestätigte Zeilen: %2. Abgelehnte oder unbeantwortete Zeilen: %3.</translation>
+    </message>
+    <message>
+        <source>The load of custom codes was cut short: the device had acknowledged 1 line.</source>
+        <translation>Das Laden der Kundencodes wurde abgebrochen: Das Gerät hatte 1 Zeile bestätigt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The load of custom codes was cut short: the device had acknowledged %1 lines.</source>
+        <translation>
+            <numerusform>Das Laden der Kundencodes wurde abgebrochen: Das Gerät hatte %1 Zeile bestätigt.</numerusform>
+            <numerusform>Das Laden der Kundencodes wurde abgebrochen: Das Gerät hatte %1 Zeilen bestätigt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Whether it stored line %1, sent last, is unknown.</source>
+        <translation>Ob es die zuletzt gesendete Zeile %1 gespeichert hat, ist unbekannt.</translation>
+    </message>
+    <message>
+        <source>The device has sent no record for 5 seconds.</source>
+        <translation>Das Gerät hat seit 5 Sekunden keine Erfassung gesendet.</translation>
+    </message>
+    <message>
+        <source>The device did not say how many records it holds: the records file is unchanged.</source>
+        <translation>Das Gerät hat nicht mitgeteilt, wie viele Erfassungen es enthält: Die Erfassungsdatei ist unverändert.</translation>
+    </message>
+    <message>
+        <source>There are no records present.</source>
+        <translation>Es sind keine Erfassungen vorhanden.</translation>
+    </message>
+    <message>
+        <source>The read-out of records was cut short before the device said how many it holds: the records file is unchanged.</source>
+        <translation>Das Auslesen der Erfassungen wurde abgebrochen, bevor das Gerät ihre Anzahl mitgeteilt hat: Die Erfassungsdatei ist unverändert.</translation>
+    </message>
+    <message>
+        <source>The read-out of records was cut short: %1 of the %2 records the device announced are in the file.</source>
+        <translation>Das Auslesen der Erfassungen wurde abgebrochen: %1 der %2 vom Gerät angekündigten Erfassungen sind in der Datei.</translation>
+    </message>
+    <message>
+        <source>The device answered &quot;Error&quot;.</source>
+        <translation>Das Gerät hat mit „Error“ geantwortet.</translation>
+    </message>
+    <message>
+        <source>Transfer of records finished.</source>
+        <translation>Übertragung der Erfassungen abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>The load of custom codes stopped: the device reported &quot;Memory full&quot; at line %1. The lines after it were not sent.</source>
+        <translation>Das Laden der Kundencodes wurde beendet: Das Gerät meldete bei Zeile %1 „Memory full“. Die folgenden Zeilen wurden nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>The load of custom codes stopped: the device did not answer line %1, sent %2 times. The lines after it were not sent.</source>
+        <translation>Das Laden der Kundencodes wurde beendet: Das Gerät hat auf Zeile %1 nicht geantwortet, die %2-mal gesendet wurde. Die folgenden Zeilen wurden nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>The load of custom codes reached the end of the file, but the device did not store every line.</source>
+        <translation>Das Laden der Kundencodes hat das Dateiende erreicht, aber das Gerät hat nicht jede Zeile gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -415,6 +496,10 @@
         <extracomment>Caption of the battery bar</extracomment>
         <translation>Akku:</translation>
     </message>
+    <message>
+        <source>Connected</source>
+        <translation>Verbunden</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -460,6 +545,46 @@
         <source>Delete</source>
         <extracomment>Title of the question before erasing</extracomment>
         <translation>Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>PortAdvice</name>
+    <message>
+        <source>A port name can also be given any device in the section [Ports] of the settings file %1, for example COM1=/dev/ttyUSB0.</source>
+        <translation>Einem Portnamen kann auch ein beliebiges Gerät zugeordnet werden, im Abschnitt [Ports] der Einstellungsdatei %1, zum Beispiel COM1=/dev/ttyUSB0.</translation>
+    </message>
+    <message>
+        <source>Choose a port in the list, then press Connect again.</source>
+        <extracomment>&quot;Connect&quot;: the window&apos;s button of that name.</extracomment>
+        <translation>Wählen Sie einen Port in der Liste und drücken Sie dann erneut Verbinden.</translation>
+    </message>
+    <message>
+        <source>This user account may not use the port. Add it to the group that owns the device (dialout on Debian, for example: sudo usermod -aG dialout $USER), then log out and log in again so that the new group takes effect.</source>
+        <translation>Dieses Benutzerkonto darf den Port nicht verwenden. Fügen Sie es der Gruppe hinzu, der das Gerät gehört (unter Debian dialout, zum Beispiel: sudo usermod -aG dialout $USER), und melden Sie sich dann ab und wieder an, damit die neue Gruppe wirksam wird.</translation>
+    </message>
+    <message>
+        <source>No device is attached under this port&apos;s name. Plug the device in, or choose the port it is attached to.</source>
+        <translation>Unter dem Namen dieses Ports ist kein Gerät angeschlossen. Schließen Sie das Gerät an oder wählen Sie den Port, an dem es angeschlossen ist.</translation>
+    </message>
+    <message>
+        <source>Another program is using this port. Close that program, or choose another port.</source>
+        <translation>Ein anderes Programm verwendet diesen Port. Schließen Sie dieses Programm oder wählen Sie einen anderen Port.</translation>
+    </message>
+    <message>
+        <source>Another program is using this port: it is in use by %1. Close that program, or choose another port.</source>
+        <translation>Ein anderes Programm verwendet diesen Port: Er wird von %1 belegt. Schließen Sie dieses Programm oder wählen Sie einen anderen Port.</translation>
+    </message>
+    <message>
+        <source>The device under this port&apos;s name is not a serial port. Choose another port.</source>
+        <translation>Das Gerät unter dem Namen dieses Ports ist kein serieller Port. Wählen Sie einen anderen Port.</translation>
+    </message>
+    <message>
+        <source>%1 (pid %2)</source>
+        <translation>%1 (PID %2)</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
     </message>
 </context>
 <context>
@@ -553,6 +678,29 @@
     </message>
 </context>
 <context>
+    <name>QtSerialPort</name>
+    <message>
+        <source>Port already open</source>
+        <translation>Port bereits geöffnet</translation>
+    </message>
+    <message>
+        <source>the device took no data for 2 seconds</source>
+        <translation>das Gerät hat 2 Sekunden lang keine Daten angenommen</translation>
+    </message>
+    <message>
+        <source>the port reports that the device is gone (unplugged, switched off, or its line hung up). The system says: %1</source>
+        <translation>der Port meldet, dass das Gerät nicht mehr da ist (ausgesteckt, ausgeschaltet oder Leitung getrennt). Das System meldet: %1</translation>
+    </message>
+    <message>
+        <source>the port reports that the device is gone (unplugged, switched off, or its line hung up)</source>
+        <translation>der Port meldet, dass das Gerät nicht mehr da ist (ausgesteckt, ausgeschaltet oder Leitung getrennt)</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost: %1.</source>
+        <translation>Die Verbindung zum Gerät ist verloren gegangen: %1.</translation>
+    </message>
+</context>
+<context>
     <name>QtSettingsStore</name>
     <message>
         <source>The settings could not be saved in %1.</source>
@@ -567,15 +715,15 @@
     </message>
     <message>
         <source>1 - read write</source>
-        <translation>1 - lesen/schreiben</translation>
+        <translation>1 - lesen/schr.</translation>
     </message>
     <message>
         <source>2 - ro with number</source>
-        <translation>2 - nur lesen mit Nummer</translation>
+        <translation>2 - nur lesen, Nr.</translation>
     </message>
     <message>
         <source>3 - HitagS rw</source>
-        <translation>3 - HitagS lesen/schreiben</translation>
+        <translation>3 - HitagS L/S</translation>
     </message>
     <message>
         <source>0 - All</source>
@@ -911,6 +1059,55 @@
     <message>
         <source>Cannot put %1 on the disk: %2</source>
         <translation>%1 konnte nicht auf den Datenträger geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Setting</name>
+    <message>
+        <source>%1 takes %2, not &apos;%3&apos;</source>
+        <translation>%1 erwartet %2, nicht &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>a transponder type from 0 to 11</source>
+        <translation>einen Transpondertyp von 0 bis 11</translation>
+    </message>
+    <message>
+        <source>a whole number of seconds, or never</source>
+        <extracomment>&quot;never&quot; is the value as the user types it: keep it in English.</extracomment>
+        <translation>eine ganze Zahl von Sekunden oder never</translation>
+    </message>
+    <message>
+        <source>a whole number of 50 ms steps</source>
+        <translation>eine ganze Zahl von 50-ms-Schritten</translation>
+    </message>
+    <message>
+        <source>an FDX code format from 1 to 8</source>
+        <translation>ein FDX-Code-Format von 1 bis 8</translation>
+    </message>
+    <message>
+        <source>0 (off) or 1 (on)</source>
+        <translation>0 (aus) oder 1 (ein)</translation>
+    </message>
+    <message>
+        <source>an operating mode from 0 to 3</source>
+        <translation>eine Betriebsart von 0 bis 3</translation>
+    </message>
+    <message>
+        <source>the sum of its menu keys F1 = 1, F2 = 2, F3 = 4, F4 = 8 and F5 = 16, from 0 to 31</source>
+        <translation>die Summe seiner Menütasten F1 = 1, F2 = 2, F3 = 4, F4 = 8 und F5 = 16, von 0 bis 31</translation>
+    </message>
+    <message>
+        <source>a language from 0 to 3</source>
+        <translation>eine Sprache von 0 bis 3</translation>
+    </message>
+    <message>
+        <source>nothing: the device reports it</source>
+        <translation>nichts: Das Gerät meldet den Wert</translation>
+    </message>
+    <message>
+        <source>now, or a time dd.mm.yyyy hh:mm</source>
+        <extracomment>&quot;now&quot; is the value as the user types it: keep it in English. The time&apos;s digits stand in that order, with the dot, the blank and the colon.</extracomment>
+        <translation>now oder eine Zeit TT.MM.JJJJ hh:mm</translation>
     </message>
 </context>
 <context>

@@ -52,11 +52,92 @@
     </message>
 </context>
 <context>
+    <name>Connection</name>
+    <message>
+        <source>connecting...</source>
+        <translation>connexion...</translation>
+    </message>
+    <message>
+        <source>initialising...</source>
+        <translation>initialisation...</translation>
+    </message>
+    <message>
+        <source>The device had not answered the connection yet, so the connection was started again. Wait until %1 reads &quot;%2&quot; before you start a read-out or a load.</source>
+        <translation>L&apos;appareil n&apos;avait pas encore répondu à l&apos;établissement de la liaison ; la connexion a donc été relancée. Attendez que le bouton %1 affiche « %2 » avant de lancer une lecture ou un chargement.</translation>
+    </message>
+    <message>
+        <source>Check the device and its cable, then press %1 again.</source>
+        <translation>Vérifiez l&apos;appareil et son câble, puis appuyez de nouveau sur %1.</translation>
+    </message>
+</context>
+<context>
     <name>CustomCodes</name>
     <message>
         <source>Dataset %1</source>
         <extracomment>Progress of the load: the line of the custom-code file being sent</extracomment>
         <translation>Jeu de données %1</translation>
+    </message>
+</context>
+<context>
+    <name>DataExchange</name>
+    <message>
+        <source>%1 Lines acknowledged by the device: %2. Lines refused or not answered: %3.</source>
+        <translation>%1 Lignes confirmées par l&apos;appareil : %2. Lignes refusées ou sans réponse : %3.</translation>
+    </message>
+    <message>
+        <source>The load of custom codes was cut short: the device had acknowledged 1 line.</source>
+        <translation>Le chargement des codes client a été interrompu : l&apos;appareil avait confirmé 1 ligne.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The load of custom codes was cut short: the device had acknowledged %1 lines.</source>
+        <translation>
+            <numerusform>Le chargement des codes client a été interrompu : l&apos;appareil avait confirmé %1 ligne.</numerusform>
+            <numerusform>Le chargement des codes client a été interrompu : l&apos;appareil avait confirmé %1 lignes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Whether it stored line %1, sent last, is unknown.</source>
+        <translation>On ne sait pas s&apos;il a mémorisé la ligne %1, envoyée en dernier.</translation>
+    </message>
+    <message>
+        <source>The device has sent no record for 5 seconds.</source>
+        <translation>L&apos;appareil n&apos;a envoyé aucune saisie depuis 5 secondes.</translation>
+    </message>
+    <message>
+        <source>The device did not say how many records it holds: the records file is unchanged.</source>
+        <translation>L&apos;appareil n&apos;a pas indiqué combien de saisies il contient : le fichier des saisies est inchangé.</translation>
+    </message>
+    <message>
+        <source>There are no records present.</source>
+        <translation>Il n&apos;y a aucune saisie.</translation>
+    </message>
+    <message>
+        <source>The read-out of records was cut short before the device said how many it holds: the records file is unchanged.</source>
+        <translation>La lecture des saisies a été interrompue avant que l&apos;appareil n&apos;indique combien il en contient : le fichier des saisies est inchangé.</translation>
+    </message>
+    <message>
+        <source>The read-out of records was cut short: %1 of the %2 records the device announced are in the file.</source>
+        <translation>La lecture des saisies a été interrompue : %1 des %2 saisies annoncées par l&apos;appareil sont dans le fichier.</translation>
+    </message>
+    <message>
+        <source>The device answered &quot;Error&quot;.</source>
+        <translation>L&apos;appareil a répondu « Error ».</translation>
+    </message>
+    <message>
+        <source>Transfer of records finished.</source>
+        <translation>Transfert des saisies terminé.</translation>
+    </message>
+    <message>
+        <source>The load of custom codes stopped: the device reported &quot;Memory full&quot; at line %1. The lines after it were not sent.</source>
+        <translation>Le chargement des codes client s&apos;est arrêté : l&apos;appareil a signalé « Memory full » à la ligne %1. Les lignes suivantes n&apos;ont pas été envoyées.</translation>
+    </message>
+    <message>
+        <source>The load of custom codes stopped: the device did not answer line %1, sent %2 times. The lines after it were not sent.</source>
+        <translation>Le chargement des codes client s&apos;est arrêté : l&apos;appareil n&apos;a pas répondu à la ligne %1, envoyée %2 fois. Les lignes suivantes n&apos;ont pas été envoyées.</translation>
+    </message>
+    <message>
+        <source>The load of custom codes reached the end of the file, but the device did not store every line.</source>
+        <translation>Le chargement des codes client a atteint la fin du fichier, mais l&apos;appareil n&apos;a pas mémorisé toutes les lignes.</translation>
     </message>
 </context>
 <context>
@@ -415,6 +496,10 @@
         <extracomment>Caption of the battery bar</extracomment>
         <translation>Charge :</translation>
     </message>
+    <message>
+        <source>Connected</source>
+        <translation>Connecté</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -460,6 +545,46 @@
         <source>Delete</source>
         <extracomment>Title of the question before erasing</extracomment>
         <translation>Effacer</translation>
+    </message>
+</context>
+<context>
+    <name>PortAdvice</name>
+    <message>
+        <source>A port name can also be given any device in the section [Ports] of the settings file %1, for example COM1=/dev/ttyUSB0.</source>
+        <translation>Un nom de port peut aussi désigner n&apos;importe quel périphérique, dans la section [Ports] du fichier de paramètres %1, par exemple COM1=/dev/ttyUSB0.</translation>
+    </message>
+    <message>
+        <source>Choose a port in the list, then press Connect again.</source>
+        <extracomment>&quot;Connect&quot;: the window&apos;s button of that name.</extracomment>
+        <translation>Choisissez un port dans la liste, puis appuyez de nouveau sur Connecter.</translation>
+    </message>
+    <message>
+        <source>This user account may not use the port. Add it to the group that owns the device (dialout on Debian, for example: sudo usermod -aG dialout $USER), then log out and log in again so that the new group takes effect.</source>
+        <translation>Ce compte utilisateur n&apos;a pas le droit d&apos;utiliser le port. Ajoutez-le au groupe propriétaire du périphérique (dialout sous Debian, par exemple : sudo usermod -aG dialout $USER), puis déconnectez-vous et reconnectez-vous pour que le nouveau groupe prenne effet.</translation>
+    </message>
+    <message>
+        <source>No device is attached under this port&apos;s name. Plug the device in, or choose the port it is attached to.</source>
+        <translation>Aucun appareil n&apos;est branché sous le nom de ce port. Branchez l&apos;appareil ou choisissez le port auquel il est branché.</translation>
+    </message>
+    <message>
+        <source>Another program is using this port. Close that program, or choose another port.</source>
+        <translation>Un autre programme utilise ce port. Fermez ce programme ou choisissez un autre port.</translation>
+    </message>
+    <message>
+        <source>Another program is using this port: it is in use by %1. Close that program, or choose another port.</source>
+        <translation>Un autre programme utilise ce port : il est occupé par %1. Fermez ce programme ou choisissez un autre port.</translation>
+    </message>
+    <message>
+        <source>The device under this port&apos;s name is not a serial port. Choose another port.</source>
+        <translation>Le périphérique sous le nom de ce port n&apos;est pas un port série. Choisissez un autre port.</translation>
+    </message>
+    <message>
+        <source>%1 (pid %2)</source>
+        <translation>%1 (PID %2)</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
     </message>
 </context>
 <context>
@@ -553,6 +678,29 @@
     </message>
 </context>
 <context>
+    <name>QtSerialPort</name>
+    <message>
+        <source>Port already open</source>
+        <translation>Port déjà ouvert</translation>
+    </message>
+    <message>
+        <source>the device took no data for 2 seconds</source>
+        <translation>l&apos;appareil n&apos;a accepté aucune donnée pendant 2 secondes</translation>
+    </message>
+    <message>
+        <source>the port reports that the device is gone (unplugged, switched off, or its line hung up). The system says: %1</source>
+        <translation>le port signale que l&apos;appareil a disparu (débranché, éteint ou ligne coupée). Le système indique : %1</translation>
+    </message>
+    <message>
+        <source>the port reports that the device is gone (unplugged, switched off, or its line hung up)</source>
+        <translation>le port signale que l&apos;appareil a disparu (débranché, éteint ou ligne coupée)</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost: %1.</source>
+        <translation>La connexion à l&apos;appareil a été perdue : %1.</translation>
+    </message>
+</context>
+<context>
     <name>QtSettingsStore</name>
     <message>
         <source>The settings could not be saved in %1.</source>
@@ -567,15 +715,15 @@
     </message>
     <message>
         <source>1 - read write</source>
-        <translation>1 - lecture/écriture</translation>
+        <translation>1 - lect./écrit.</translation>
     </message>
     <message>
         <source>2 - ro with number</source>
-        <translation>2 - lecture seule avec numéro</translation>
+        <translation>2 - lect. seule, n°</translation>
     </message>
     <message>
         <source>3 - HitagS rw</source>
-        <translation>3 - HitagS lecture/écriture</translation>
+        <translation>3 - HitagS L/E</translation>
     </message>
     <message>
         <source>0 - All</source>
@@ -911,6 +1059,55 @@
     <message>
         <source>Cannot put %1 on the disk: %2</source>
         <translation>Impossible d&apos;écrire %1 sur le disque : %2</translation>
+    </message>
+</context>
+<context>
+    <name>Setting</name>
+    <message>
+        <source>%1 takes %2, not &apos;%3&apos;</source>
+        <translation>%1 attend %2, pas &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>a transponder type from 0 to 11</source>
+        <translation>un type de transpondeur de 0 à 11</translation>
+    </message>
+    <message>
+        <source>a whole number of seconds, or never</source>
+        <extracomment>&quot;never&quot; is the value as the user types it: keep it in English.</extracomment>
+        <translation>un nombre entier de secondes, ou never</translation>
+    </message>
+    <message>
+        <source>a whole number of 50 ms steps</source>
+        <translation>un nombre entier de pas de 50 ms</translation>
+    </message>
+    <message>
+        <source>an FDX code format from 1 to 8</source>
+        <translation>un format de code FDX de 1 à 8</translation>
+    </message>
+    <message>
+        <source>0 (off) or 1 (on)</source>
+        <translation>0 (désactivé) ou 1 (activé)</translation>
+    </message>
+    <message>
+        <source>an operating mode from 0 to 3</source>
+        <translation>un mode de 0 à 3</translation>
+    </message>
+    <message>
+        <source>the sum of its menu keys F1 = 1, F2 = 2, F3 = 4, F4 = 8 and F5 = 16, from 0 to 31</source>
+        <translation>la somme de ses touches de menu F1 = 1, F2 = 2, F3 = 4, F4 = 8 et F5 = 16, de 0 à 31</translation>
+    </message>
+    <message>
+        <source>a language from 0 to 3</source>
+        <translation>une langue de 0 à 3</translation>
+    </message>
+    <message>
+        <source>nothing: the device reports it</source>
+        <translation>rien : c&apos;est l&apos;appareil qui l&apos;indique</translation>
+    </message>
+    <message>
+        <source>now, or a time dd.mm.yyyy hh:mm</source>
+        <extracomment>&quot;now&quot; is the value as the user types it: keep it in English. The time&apos;s digits stand in that order, with the dot, the blank and the colon.</extracomment>
+        <translation>now, ou une heure jj.mm.aaaa hh:mm</translation>
     </message>
 </context>
 <context>

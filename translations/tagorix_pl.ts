@@ -52,11 +52,93 @@
     </message>
 </context>
 <context>
+    <name>Connection</name>
+    <message>
+        <source>connecting...</source>
+        <translation>łączenie...</translation>
+    </message>
+    <message>
+        <source>initialising...</source>
+        <translation>inicjalizacja...</translation>
+    </message>
+    <message>
+        <source>The device had not answered the connection yet, so the connection was started again. Wait until %1 reads &quot;%2&quot; before you start a read-out or a load.</source>
+        <translation>Urządzenie nie odpowiedziało jeszcze na uzgadnianie połączenia, więc połączenie nawiązano ponownie. Przed rozpoczęciem odczytu lub wczytywania należy poczekać, aż przycisk %1 pokaże „%2”.</translation>
+    </message>
+    <message>
+        <source>Check the device and its cable, then press %1 again.</source>
+        <translation>Należy sprawdzić urządzenie i jego kabel, a następnie ponownie nacisnąć %1.</translation>
+    </message>
+</context>
+<context>
     <name>CustomCodes</name>
     <message>
         <source>Dataset %1</source>
         <extracomment>Progress of the load: the line of the custom-code file being sent</extracomment>
         <translation>Zestaw danych %1</translation>
+    </message>
+</context>
+<context>
+    <name>DataExchange</name>
+    <message>
+        <source>%1 Lines acknowledged by the device: %2. Lines refused or not answered: %3.</source>
+        <translation>%1 Wiersze potwierdzone przez urządzenie: %2. Wiersze odrzucone lub bez odpowiedzi: %3.</translation>
+    </message>
+    <message>
+        <source>The load of custom codes was cut short: the device had acknowledged 1 line.</source>
+        <translation>Wczytywanie kodów własnych zostało przerwane: urządzenie potwierdziło 1 wiersz.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The load of custom codes was cut short: the device had acknowledged %1 lines.</source>
+        <translation>
+            <numerusform>Wczytywanie kodów własnych zostało przerwane: urządzenie potwierdziło %1 wiersz.</numerusform>
+            <numerusform>Wczytywanie kodów własnych zostało przerwane: urządzenie potwierdziło %1 wiersze.</numerusform>
+            <numerusform>Wczytywanie kodów własnych zostało przerwane: urządzenie potwierdziło %1 wierszy.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Whether it stored line %1, sent last, is unknown.</source>
+        <translation>Nie wiadomo, czy zapisało wiersz %1, wysłany jako ostatni.</translation>
+    </message>
+    <message>
+        <source>The device has sent no record for 5 seconds.</source>
+        <translation>Urządzenie od 5 sekund nie wysłało żadnego rekordu.</translation>
+    </message>
+    <message>
+        <source>The device did not say how many records it holds: the records file is unchanged.</source>
+        <translation>Urządzenie nie podało, ile rekordów zawiera: plik rekordów pozostał bez zmian.</translation>
+    </message>
+    <message>
+        <source>There are no records present.</source>
+        <translation>Brak rekordów.</translation>
+    </message>
+    <message>
+        <source>The read-out of records was cut short before the device said how many it holds: the records file is unchanged.</source>
+        <translation>Odczyt rekordów został przerwany, zanim urządzenie podało ich liczbę: plik rekordów pozostał bez zmian.</translation>
+    </message>
+    <message>
+        <source>The read-out of records was cut short: %1 of the %2 records the device announced are in the file.</source>
+        <translation>Odczyt rekordów został przerwany: w pliku jest %1 z %2 rekordów zapowiedzianych przez urządzenie.</translation>
+    </message>
+    <message>
+        <source>The device answered &quot;Error&quot;.</source>
+        <translation>Urządzenie odpowiedziało „Error”.</translation>
+    </message>
+    <message>
+        <source>Transfer of records finished.</source>
+        <translation>Przesyłanie rekordów zakończone.</translation>
+    </message>
+    <message>
+        <source>The load of custom codes stopped: the device reported &quot;Memory full&quot; at line %1. The lines after it were not sent.</source>
+        <translation>Wczytywanie kodów własnych zostało zatrzymane: urządzenie zgłosiło „Memory full” w wierszu %1. Kolejne wiersze nie zostały wysłane.</translation>
+    </message>
+    <message>
+        <source>The load of custom codes stopped: the device did not answer line %1, sent %2 times. The lines after it were not sent.</source>
+        <translation>Wczytywanie kodów własnych zostało zatrzymane: urządzenie nie odpowiedziało na wiersz %1, wysłany %2 razy. Kolejne wiersze nie zostały wysłane.</translation>
+    </message>
+    <message>
+        <source>The load of custom codes reached the end of the file, but the device did not store every line.</source>
+        <translation>Wczytywanie kodów własnych dotarło do końca pliku, ale urządzenie nie zapisało wszystkich wierszy.</translation>
     </message>
 </context>
 <context>
@@ -415,6 +497,10 @@
         <extracomment>Caption of the battery bar</extracomment>
         <translation>Bateria:</translation>
     </message>
+    <message>
+        <source>Connected</source>
+        <translation>Połączono</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -460,6 +546,46 @@
         <source>Delete</source>
         <extracomment>Title of the question before erasing</extracomment>
         <translation>Usuwanie</translation>
+    </message>
+</context>
+<context>
+    <name>PortAdvice</name>
+    <message>
+        <source>A port name can also be given any device in the section [Ports] of the settings file %1, for example COM1=/dev/ttyUSB0.</source>
+        <translation>Nazwie portu można też przypisać dowolne urządzenie w sekcji [Ports] pliku ustawień %1, na przykład COM1=/dev/ttyUSB0.</translation>
+    </message>
+    <message>
+        <source>Choose a port in the list, then press Connect again.</source>
+        <extracomment>&quot;Connect&quot;: the window&apos;s button of that name.</extracomment>
+        <translation>Należy wybrać port z listy, a następnie ponownie nacisnąć Połącz.</translation>
+    </message>
+    <message>
+        <source>This user account may not use the port. Add it to the group that owns the device (dialout on Debian, for example: sudo usermod -aG dialout $USER), then log out and log in again so that the new group takes effect.</source>
+        <translation>To konto użytkownika nie ma uprawnień do tego portu. Należy dodać je do grupy, do której należy urządzenie (w Debianie dialout, na przykład: sudo usermod -aG dialout $USER), a następnie wylogować się i zalogować ponownie, aby nowa grupa zaczęła obowiązywać.</translation>
+    </message>
+    <message>
+        <source>No device is attached under this port&apos;s name. Plug the device in, or choose the port it is attached to.</source>
+        <translation>Pod nazwą tego portu nie jest podłączone żadne urządzenie. Należy podłączyć urządzenie lub wybrać port, do którego jest podłączone.</translation>
+    </message>
+    <message>
+        <source>Another program is using this port. Close that program, or choose another port.</source>
+        <translation>Ten port jest używany przez inny program. Należy zamknąć ten program lub wybrać inny port.</translation>
+    </message>
+    <message>
+        <source>Another program is using this port: it is in use by %1. Close that program, or choose another port.</source>
+        <translation>Ten port jest używany przez inny program: zajmuje go %1. Należy zamknąć ten program lub wybrać inny port.</translation>
+    </message>
+    <message>
+        <source>The device under this port&apos;s name is not a serial port. Choose another port.</source>
+        <translation>Urządzenie pod nazwą tego portu nie jest portem szeregowym. Należy wybrać inny port.</translation>
+    </message>
+    <message>
+        <source>%1 (pid %2)</source>
+        <translation>%1 (PID %2)</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 i %2</translation>
     </message>
 </context>
 <context>
@@ -553,6 +679,29 @@
     </message>
 </context>
 <context>
+    <name>QtSerialPort</name>
+    <message>
+        <source>Port already open</source>
+        <translation>Port jest już otwarty</translation>
+    </message>
+    <message>
+        <source>the device took no data for 2 seconds</source>
+        <translation>urządzenie nie przyjmowało danych przez 2 sekundy</translation>
+    </message>
+    <message>
+        <source>the port reports that the device is gone (unplugged, switched off, or its line hung up). The system says: %1</source>
+        <translation>port zgłasza, że urządzenie zniknęło (odłączone, wyłączone lub z rozłączoną linią). System podaje: %1</translation>
+    </message>
+    <message>
+        <source>the port reports that the device is gone (unplugged, switched off, or its line hung up)</source>
+        <translation>port zgłasza, że urządzenie zniknęło (odłączone, wyłączone lub z rozłączoną linią)</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost: %1.</source>
+        <translation>Utracono połączenie z urządzeniem: %1.</translation>
+    </message>
+</context>
+<context>
     <name>QtSettingsStore</name>
     <message>
         <source>The settings could not be saved in %1.</source>
@@ -571,11 +720,11 @@
     </message>
     <message>
         <source>2 - ro with number</source>
-        <translation>2 - tylko odczyt z numerem</translation>
+        <translation>2 - odczyt z nr</translation>
     </message>
     <message>
         <source>3 - HitagS rw</source>
-        <translation>3 - HitagS odczyt/zapis</translation>
+        <translation>3 - HitagS R/W</translation>
     </message>
     <message>
         <source>0 - All</source>
@@ -595,7 +744,7 @@
     </message>
     <message>
         <source>6 - Hex Invers</source>
-        <translation>6 - Hex odwrócony</translation>
+        <translation>6 - Hex odwrotny</translation>
     </message>
     <message>
         <source>7 - Decimal</source>
@@ -603,7 +752,7 @@
     </message>
     <message>
         <source>8 - Hex bytewise invers</source>
-        <translation>8 - Hex odwrócony bajtami</translation>
+        <translation>8 - Hex odwrotny bajtami</translation>
     </message>
     <message>
         <source>0 - German</source>
@@ -911,6 +1060,55 @@
     <message>
         <source>Cannot put %1 on the disk: %2</source>
         <translation>Nie można zapisać %1 na dysku: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Setting</name>
+    <message>
+        <source>%1 takes %2, not &apos;%3&apos;</source>
+        <translation>%1 przyjmuje %2, a nie &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>a transponder type from 0 to 11</source>
+        <translation>typ transpondera od 0 do 11</translation>
+    </message>
+    <message>
+        <source>a whole number of seconds, or never</source>
+        <extracomment>&quot;never&quot; is the value as the user types it: keep it in English.</extracomment>
+        <translation>liczbę całkowitą sekund lub never</translation>
+    </message>
+    <message>
+        <source>a whole number of 50 ms steps</source>
+        <translation>liczbę całkowitą kroków po 50 ms</translation>
+    </message>
+    <message>
+        <source>an FDX code format from 1 to 8</source>
+        <translation>format kodu FDX od 1 do 8</translation>
+    </message>
+    <message>
+        <source>0 (off) or 1 (on)</source>
+        <translation>0 (wył.) lub 1 (wł.)</translation>
+    </message>
+    <message>
+        <source>an operating mode from 0 to 3</source>
+        <translation>tryb pracy od 0 do 3</translation>
+    </message>
+    <message>
+        <source>the sum of its menu keys F1 = 1, F2 = 2, F3 = 4, F4 = 8 and F5 = 16, from 0 to 31</source>
+        <translation>sumę klawiszy menu F1 = 1, F2 = 2, F3 = 4, F4 = 8 i F5 = 16, od 0 do 31</translation>
+    </message>
+    <message>
+        <source>a language from 0 to 3</source>
+        <translation>język od 0 do 3</translation>
+    </message>
+    <message>
+        <source>nothing: the device reports it</source>
+        <translation>nic: wartość podaje urządzenie</translation>
+    </message>
+    <message>
+        <source>now, or a time dd.mm.yyyy hh:mm</source>
+        <extracomment>&quot;now&quot; is the value as the user types it: keep it in English. The time&apos;s digits stand in that order, with the dot, the blank and the colon.</extracomment>
+        <translation>now lub czas dd.mm.rrrr gg:mm</translation>
     </message>
 </context>
 <context>

@@ -2,7 +2,10 @@
 
 #include "base/failure.h"
 
+#include <QCoreApplication>
+#include <climits>
 #include <cmath>
+#include <cstdlib>
 
 QString signPosition(std::int64_t value)
 {
@@ -133,4 +136,14 @@ std::int64_t leadingInt64(QStringView text)
     if (std::isnan(rounded) || rounded < -limit || rounded >= limit)
         throw overflowFailure();
     return static_cast<std::int64_t>(rounded);
+}
+
+QString countedText(const char* context, std::int64_t count, const char* one, const char* many)
+{
+    if (count == 1)
+        return QCoreApplication::translate(context, one);
+    // Plural forms go by the last digits and by whether the count is above
+    // 1; a count beyond int keeps both.
+    const int formOf = count >= 0 && count <= INT_MAX ? int(count) : 1'000'000 + int(std::abs(count % 1'000'000));
+    return QCoreApplication::translate(context, many, nullptr, formOf).arg(count);
 }

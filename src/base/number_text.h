@@ -30,3 +30,10 @@ std::int16_t strictInt16(QStringView text);
 // leadingNumber rounded as toInt16 does, to 64 bits: for counts that must
 // never overflow. Throws the overflow failure only beyond 64 bits.
 std::int64_t leadingInt64(QStringView text);
+
+// A text about a count in the user's language: "1 record", "12 records".
+// English chooses between the two source texts, `one` for 1 and `many`
+// (with %1 for the count) otherwise; a translation of `many`, marked with
+// QT_TRANSLATE_N_NOOP, holds its language's plural forms and is chosen by
+// the count's value.
+QString countedText(const char* context, std::int64_t count, const char* one, const char* many);

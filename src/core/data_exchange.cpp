@@ -17,20 +17,22 @@ using Outcome = ExchangeResult::Outcome;
 // How a load that did not store every line ended, and what it got done.
 QString loadResultText(const QString& ending, qint64 acknowledged, qint64 notStored)
 {
-    return ending + QStringLiteral(" Lines acknowledged by the device: %1. Lines refused or not answered: %2.")
-                        .arg(acknowledged)
-                        .arg(notStored);
+    return DataExchange::tr("%1 Lines acknowledged by the device: %2. Lines refused or not answered: %3.")
+        .arg(ending, QString::number(acknowledged), QString::number(notStored));
 }
 
 // unansweredLine: the line whose "PUT" was out without an answer when the
 // load was cut short, 0 when none was.
 QString loadCutShort(qint64 acknowledged, qint64 unansweredLine)
 {
-    QString text = QStringLiteral("The load of custom codes was cut short: the device had acknowledged %1 %2.")
-                       .arg(acknowledged)
-                       .arg(acknowledged == 1 ? QStringLiteral("line") : QStringLiteral("lines"));
+    QString text = countedText(
+        "DataExchange", acknowledged,
+        QT_TRANSLATE_NOOP("DataExchange",
+                          "The load of custom codes was cut short: the device had acknowledged 1 line."),
+        QT_TRANSLATE_N_NOOP("DataExchange",
+                            "The load of custom codes was cut short: the device had acknowledged %1 lines."));
     if (unansweredLine > 0)
-        text += QStringLiteral(" Whether it stored line %1, sent last, is unknown.").arg(unansweredLine);
+        text += u' ' + DataExchange::tr("Whether it stored line %1, sent last, is unknown.").arg(unansweredLine);
     return text;
 }
 } // namespace
@@ -78,7 +80,7 @@ void DataExchange::readRecords(const QString& path)
     countAnnounced = -1;
     // Runs on in the record lines after this call, until the last one.
     exchange.begin([this] { return recordsProgress(); },
-                   [this] { endCutShort(Outcome::Stalled, QStringLiteral("The device has sent no record for 5 seconds.")); });
+                   [this] { endCutShort(Outcome::Stalled, tr("The device has sent no record for 5 seconds.")); });
     // Every way out of this call but "GET" sent ends the read-out.
     auto finished = qScopeGuard([&exchange] { exchange.finish(); });
     replies.ReplyMode = ReplyModes::Statistics;
@@ -92,8 +94,8 @@ void DataExchange::readRecords(const QString& path)
     }
     if (AckFlag != 1) {
         tell(device, &Device::exchangeFinished,
-             recordsResult(Outcome::CountMissing, QStringLiteral("The device did not say how many records it "
-                                                                 "holds: the records file is unchanged.")));
+             recordsResult(Outcome::CountMissing,
+                           tr("The device did not say how many records it holds: the records file is unchanged.")));
         return;
     }
 
@@ -103,7 +105,7 @@ void DataExchange::readRecords(const QString& path)
     if (RecordsLeft <= 0) {
         ExchangeFile.close();
         tell(device, &Device::exchangeFinished,
-             recordsResult(Outcome::NoRecords, QStringLiteral("There are no records present.")));
+             recordsResult(Outcome::NoRecords, tr("There are no records present.")));
         return;
     }
     replies.ReplyMode = ReplyModes::RecordLine;
@@ -115,10 +117,9 @@ void DataExchange::readRecords(const QString& path)
 QString DataExchange::recordsProgress() const
 {
     if (countAnnounced < 0)
-        return QStringLiteral("The read-out of records was cut short before the device said how many it holds: "
-                              "the records file is unchanged.");
-    return QStringLiteral("The read-out of records was cut short: %1 of the %2 records the device announced are "
-                          "in the file.")
+        return tr("The read-out of records was cut short before the device said how many it holds: the records "
+                  "file is unchanged.");
+    return tr("The read-out of records was cut short: %1 of the %2 records the device announced are in the file.")
         .arg(countAnnounced - RecordsLeft)
         .arg(countAnnounced);
 }
@@ -147,7 +148,7 @@ void DataExchange::takeRecordLine(const QString& line)
     if (line == QLatin1StringView("Error")) {
         // The device refused "GET" (or failed on the way): no record, and
         // none is coming.
-        endCutShort(Outcome::DeviceError, QStringLiteral("The device answered \"Error\"."));
+        endCutShort(Outcome::DeviceError, tr("The device answered \"Error\"."));
         return;
     }
     try {
@@ -164,7 +165,7 @@ void DataExchange::takeRecordLine(const QString& line)
     --RecordsLeft;
     tell(device, &Device::recordWritten, countAnnounced - RecordsLeft, countAnnounced);
     if (RecordsLeft == 0)
-        endTransfer(recordsResult(Outcome::Done, QStringLiteral("Transfer of records finished.")));
+        endTransfer(recordsResult(Outcome::Done, tr("Transfer of records finished.")));
 }
 
 void DataExchange::loadCodes(const QString& path)
@@ -219,16 +220,20 @@ void DataExchange::finishLoad(Outcome outcome, qint64 acknowledged, qint64 lines
 {
     QString text;
     const qint64 notStored = linesRead - acknowledged;
-    if (outcome == Outcome::MemoryFull || outcome == Outcome::Unanswered) {
-        const QString why = outcome == Outcome::MemoryFull
-            ? QStringLiteral("the device reported \"Memory full\" at line %1.").arg(failedLine)
-            : QStringLiteral("the device did not answer line %1, sent %2 times.").arg(failedLine).arg(attemptsPerLine);
-        text = loadResultText(QStringLiteral("The load of custom codes stopped: ") + why
-                                  + QStringLiteral(" The lines after it were not sent."),
+    if (outcome == Outcome::MemoryFull) {
+        text = loadResultText(tr("The load of custom codes stopped: the device reported \"Memory full\" at line %1. "
+                                 "The lines after it were not sent.")
+                                  .arg(failedLine),
+                              acknowledged, notStored);
+    } else if (outcome == Outcome::Unanswered) {
+        text = loadResultText(tr("The load of custom codes stopped: the device did not answer line %1, sent %2 "
+                                 "times. The lines after it were not sent.")
+                                  .arg(failedLine)
+                                  .arg(attemptsPerLine),
                               acknowledged, notStored);
     } else if (outcome == Outcome::NotAllStored) {
-        text = loadResultText(QStringLiteral("The load of custom codes reached the end of the file, but the "
-                                             "device did not store every line."),
+        text = loadResultText(tr("The load of custom codes reached the end of the file, but the device did not "
+                                 "store every line."),
                               acknowledged, notStored);
     }
     tell(device, &Device::exchangeFinished,

@@ -3,6 +3,7 @@
 #include "core/exchange_result.h"
 #include "platform/sequential_file.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <cstdint>
 
@@ -13,6 +14,7 @@ class Device;
 // erase and read-out commands. It owns the counts, the acknowledgement flag
 // and the exchange file that these share.
 class DataExchange {
+    Q_DECLARE_TR_FUNCTIONS(DataExchange)
 public:
     explicit DataExchange(Device& device);
 

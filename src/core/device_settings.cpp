@@ -2,10 +2,16 @@
 
 #include "base/number_text.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 namespace {
 using L = QLatin1StringView;
+
+// What a setting takes is told in the user's language; the table marks it.
+struct SettingTexts {
+    Q_DECLARE_TR_FUNCTIONS(Setting)
+};
 
 const QString clockFormat = QStringLiteral("dd.MM.yyyy HH:mm");
 // The device's word for "never switch off".
@@ -26,7 +32,7 @@ std::optional<qint64> wholeNumber(QStringView text)
 
 QString refusal(const Setting& setting, QStringView text)
 {
-    return QStringLiteral("%1 takes %2, not '%3'").arg(setting.name, setting.takes, text);
+    return SettingTexts::tr("%1 takes %2, not '%3'").arg(setting.name, takesText(setting), text);
 }
 } // namespace
 
@@ -34,22 +40,25 @@ const QList<Setting>& deviceSettings()
 {
     static const QList<Setting> settings{
         {L("tag-type"), L("TAGTYP"), SettingKind::Int16, SettingForm::ListItem, 2, 0, 11,
-         L("a transponder type from 0 to 11")},
+         L(QT_TRANSLATE_NOOP("Setting", "a transponder type from 0 to 11"))},
         {L("switch-off-time"), L("OFF"), SettingKind::Text, SettingForm::OffTime, 0, 0, 0,
-         L("a whole number of seconds, or never")},
+         //: "never" is the value as the user types it: keep it in English.
+         L(QT_TRANSLATE_NOOP("Setting", "a whole number of seconds, or never"))},
         {L("read-timeout"), L("TIMEOUT"), SettingKind::Text, SettingForm::WholeNumber, 0, 0, 0,
-         L("a whole number of 50 ms steps")},
+         L(QT_TRANSLATE_NOOP("Setting", "a whole number of 50 ms steps"))},
         {L("fdx-code"), L("FDXCODE"), SettingKind::Int16, SettingForm::ListItem, 2, 1, 8,
-         L("an FDX code format from 1 to 8")},
-        {L("beeper"), L("ENBEEP"), SettingKind::Number, SettingForm::Flag, 0, 0, 1, L("0 (off) or 1 (on)")},
+         L(QT_TRANSLATE_NOOP("Setting", "an FDX code format from 1 to 8"))},
+        {L("beeper"), L("ENBEEP"), SettingKind::Number, SettingForm::Flag, 0, 0, 1,
+         L(QT_TRANSLATE_NOOP("Setting", "0 (off) or 1 (on)"))},
         {L("mode"), L("MODE"), SettingKind::Int16, SettingForm::ListItem, 1, 0, 3,
-         L("an operating mode from 0 to 3")},
+         L(QT_TRANSLATE_NOOP("Setting", "an operating mode from 0 to 3"))},
         {L("menu"), L("MENU"), SettingKind::Int16, SettingForm::KeyMask, 0, 0, 31,
-         L("the sum of its menu keys F1 = 1, F2 = 2, F3 = 4, F4 = 8 and F5 = 16, from 0 to 31")},
+         L(QT_TRANSLATE_NOOP("Setting",
+                             "the sum of its menu keys F1 = 1, F2 = 2, F3 = 4, F4 = 8 and F5 = 16, from 0 to 31"))},
         {L("language"), L("LANGUAGE"), SettingKind::Int16, SettingForm::ListItem, 2, 0, 3,
-         L("a language from 0 to 3")},
+         L(QT_TRANSLATE_NOOP("Setting", "a language from 0 to 3"))},
         {L("battery"), L("AKKU"), SettingKind::Number, SettingForm::ReportOnly, 0, 0, 100,
-         L("nothing: the device reports it")},
+         L(QT_TRANSLATE_NOOP("Setting", "nothing: the device reports it"))},
     };
     return settings;
 }
@@ -57,8 +66,15 @@ const QList<Setting>& deviceSettings()
 const Setting& clockSetting()
 {
     static const Setting clock{L("clock"), L("CLOCK"), SettingKind::Text, SettingForm::Time, 0, 0, 0,
-                               L("now, or a time dd.mm.yyyy hh:mm")};
+                               //: "now" is the value as the user types it: keep it in English. The
+                               //: time's digits stand in that order, with the dot, the blank and the colon.
+                               L(QT_TRANSLATE_NOOP("Setting", "now, or a time dd.mm.yyyy hh:mm"))};
     return clock;
+}
+
+QString takesText(const Setting& setting)
+{
+    return SettingTexts::tr(QByteArray(setting.takes.data(), setting.takes.size()).constData());
 }
 
 const Setting* settingNamed(QStringView name)

@@ -36,7 +36,8 @@ struct Setting {
     // The numbers a list or the key mask takes.
     int lowest = 0;
     int highest = 0;
-    // What the help and the refusal of a wrong value say it takes.
+    // What the help and the refusal of a wrong value say it takes, in
+    // English (takesText translates it).
     QLatin1StringView takes;
 };
 
@@ -83,6 +84,9 @@ QString valueField(const Setting& setting, const SettingValue& value);
 
 // The value as the command line prints and takes it: "2", "never", "1", the time, the text.
 QString valueText(const SettingValue& value);
+
+// What the setting takes, in the user's language: "a whole number of 50 ms steps".
+QString takesText(const Setting& setting);
 
 // The value NAME=VALUE gives, checked against the setting's form before
 // anything is sent; otherwise why not, saying what the setting takes. A

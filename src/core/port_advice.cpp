@@ -2,10 +2,14 @@
 
 #include "base/failure.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cerrno>
 
 namespace {
+struct AdviceTexts {
+    Q_DECLARE_TR_FUNCTIONS(PortAdvice)
+};
 
 struct Cause {
     PortTrouble trouble;
@@ -38,14 +42,16 @@ const QList<Cause>& knownCauses()
     return causes;
 }
 
-QString portMapping([[maybe_unused]] const QString& settingsFile)
+// The advice, and where a port can name any device, how to name one.
+QString withPortMapping(const QString& advice, [[maybe_unused]] const QString& settingsFile)
 {
 #ifdef Q_OS_LINUX
-    return QStringLiteral(" A port name can also be given any device in the section [Ports] of the settings file "
+    return advice + u' '
+        + AdviceTexts::tr("A port name can also be given any device in the section [Ports] of the settings file "
                           "%1, for example COM1=/dev/ttyUSB0.")
-        .arg(settingsFile);
+              .arg(settingsFile);
 #else
-    return {};
+    return advice;
 #endif
 }
 
@@ -53,22 +59,26 @@ QString advice(PortTrouble trouble, const QString& settingsFile, const QString& 
 {
     switch (trouble) {
     case PortTrouble::NoPortChosen:
-        return QStringLiteral("Choose a port in the list, then press Connect again.");
+        //: "Connect": the window's button of that name.
+        return AdviceTexts::tr("Choose a port in the list, then press Connect again.");
     case PortTrouble::NoPermission:
-        return QStringLiteral("This user account may not use the port. Add it to the group that owns the "
-                              "device (dialout on Debian, for example: sudo usermod -aG dialout $USER), then "
-                              "log out and log in again so that the new group takes effect.");
+        return AdviceTexts::tr("This user account may not use the port. Add it to the group that owns the device "
+                               "(dialout on Debian, for example: sudo usermod -aG dialout $USER), then log out and "
+                               "log in again so that the new group takes effect.");
     case PortTrouble::NoDevice:
-        return QStringLiteral("No device is attached under this port's name. Plug the device in, or choose "
-                              "the port it is attached to.")
-            + portMapping(settingsFile);
+        return withPortMapping(AdviceTexts::tr("No device is attached under this port's name. Plug the device in, "
+                                               "or choose the port it is attached to."),
+                               settingsFile);
     case PortTrouble::InUse:
-        return QStringLiteral("Another program is using this port")
-            + (heldBy.isEmpty() ? QString() : QStringLiteral(": it is in use by ") + heldBy)
-            + QStringLiteral(". Close that program, or choose another port.");
+        return heldBy.isEmpty()
+            ? AdviceTexts::tr("Another program is using this port. Close that program, or choose another port.")
+            : AdviceTexts::tr("Another program is using this port: it is in use by %1. Close that program, or "
+                              "choose another port.")
+                  .arg(heldBy);
     case PortTrouble::NotSerial:
-        return QStringLiteral("The device under this port's name is not a serial port. Choose another port.")
-            + portMapping(settingsFile);
+        return withPortMapping(
+            AdviceTexts::tr("The device under this port's name is not a serial port. Choose another port."),
+            settingsFile);
     case PortTrouble::Unknown:
         break;
     }
@@ -100,10 +110,12 @@ PortTrouble portTrouble(const Failure& failure)
 
 QString holdersText(const QList<DeviceHolder>& holders)
 {
-    QStringList names;
-    for (const DeviceHolder& holder : holders)
-        names << QStringLiteral("%1 (pid %2)").arg(holder.name).arg(holder.pid);
-    return names.join(QStringLiteral(" and "));
+    QString names;
+    for (const DeviceHolder& holder : holders) {
+        const QString name = AdviceTexts::tr("%1 (pid %2)").arg(holder.name, QString::number(holder.pid));
+        names = names.isEmpty() ? name : AdviceTexts::tr("%1 and %2").arg(names, name);
+    }
+    return names;
 }
 
 QString connectFailureText(const Failure& failure, const QString& settingsFile, const QString& heldBy)

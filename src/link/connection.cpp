@@ -11,20 +11,13 @@
 
 #include <QScopedValueRollback>
 
-namespace {
-
-const QString connectCaption = QStringLiteral("Connect");
-const QString connectedCaption = QStringLiteral("Connected");
-
-} // namespace
-
 Connection::Connection(DeviceLink& link)
     : link(link)
 {
     Form1& f = link.form();
     DeviceConnection& core = link.connection();
     link.on(f.Connect, &QAbstractButton::toggled, [this] { Connect_Click(); });
-    listen(link.device(), &Device::connected, f.Connect, [&f] { f.Connect->setText(connectedCaption); });
+    listen(link.device(), &Device::connected, f.Connect, [&f] { f.Connect->setText(Form1::tr("Connected")); });
     listen(core, &DeviceConnection::reopening, f.Connect, [this] { showConnecting(); });
     listen(core, &DeviceConnection::opened, f.Connect, [this] { showOpened(); });
     listen(core, &DeviceConnection::retrying, f.Connect, [this](const QString& cut) { showRetrying(cut); });
@@ -88,13 +81,13 @@ int Connection::chosenPortNumber() const
 
 void Connection::showConnecting()
 {
-    link.form().Ausgabe->replaceAndRedraw(QStringLiteral("connecting...\r\n"));
+    link.form().Ausgabe->replaceAndRedraw(tr("connecting...") + QStringLiteral("\r\n"));
 }
 
 void Connection::showOpened()
 {
     link.pages().setConnectionOpened(true);
-    link.form().Ausgabe->replaceAndRedraw(QStringLiteral("initialising...\r\n"));
+    link.form().Ausgabe->replaceAndRedraw(tr("initialising...") + QStringLiteral("\r\n"));
 }
 
 void Connection::showRetrying(const QString& cutShort)
@@ -102,9 +95,10 @@ void Connection::showRetrying(const QString& cutShort)
     // A read-out or load started before the device answered has ended; it
     // is told after the reopen, in the box of a failed reopen or in one of its own.
     if (!cutShort.isEmpty())
-        cutShortReport = cutShort + QStringLiteral("\n\nThe device had not answered the connection yet, so the "
-                                                   "connection was started again. Wait until Connect reads "
-                                                   "\"Connected\" before you start a read-out or a load.");
+        cutShortReport = cutShort + QStringLiteral("\n\n")
+            + tr("The device had not answered the connection yet, so the connection was started again. Wait until "
+                 "%1 reads \"%2\" before you start a read-out or a load.")
+                  .arg(Form1::tr("Connect"), Form1::tr("Connected"));
 }
 
 void Connection::showEnded(const ConnectionEnding& ending)
@@ -115,14 +109,15 @@ void Connection::showEnded(const ConnectionEnding& ending)
     const bool tellLoss = ending.reason == ConnectionEnding::Reason::Lost && checkValue(f.Connect) == 1
         && !showingFailure;
     link.pages().setConnectionOpened(false);
-    f.Connect->setText(connectCaption);
+    f.Connect->setText(Form1::tr("Connect"));
     setBarValue(f.akku, 0);
     if (!ending.cutShort.isEmpty())
         cutShortReport = ending.cutShort;
     if (ending.reason != ConnectionEnding::Reason::Lost)
         return;
     if (tellLoss)
-        showFailure(ending.loss, QStringLiteral("Check the device and its cable, then press Connect again."));
+        showFailure(ending.loss,
+                    tr("Check the device and its cable, then press %1 again.").arg(Form1::tr("Connect")));
     else
         cutShortReport.clear();
     releaseToggle();

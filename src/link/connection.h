@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -11,6 +12,7 @@ struct Failure;
 // the core's connection, released ends it; the window's 500 ms timer drives
 // the hand-shake's time-out and shows the clock.
 class Connection {
+    Q_DECLARE_TR_FUNCTIONS(Connection)
 public:
     // Starts the window's 500 ms timer.
     explicit Connection(DeviceLink& link);

@@ -67,7 +67,7 @@ QtSerialPort::QtSerialPort(QObject* parent)
 void QtSerialPort::open(const PortTarget& target)
 {
     if (port.isOpen())
-        throw Failure(FailureNumber::PortOpenFailed, QStringLiteral("Port already open"));
+        throw Failure(FailureNumber::PortOpenFailed, tr("Port already open"));
     lossDescription.clear();
     const QString& path = target.path;
     // How a failure names the port: "COM3 (/dev/ttyUSB0)", or the path given.
@@ -168,7 +168,7 @@ void QtSerialPort::write(const QByteArray& bytes)
         }
         if (port.isOpen() && port.bytesToWrite() > 0)
             loseDevice(port.error() == QSerialPort::TimeoutError
-                           ? QStringLiteral("the device took no data for 2 seconds")
+                           ? tr("the device took no data for 2 seconds")
                            : goneDeviceCause());
     } else if (port.isOpen()) {
         loseDevice(goneDeviceCause());
@@ -239,12 +239,12 @@ void QtSerialPort::onError(QSerialPort::SerialPortError error)
 
 QString QtSerialPort::goneDeviceCause() const
 {
-    QString cause = QStringLiteral("the port reports that the device is gone (unplugged, switched off, or its "
-                                   "line hung up)");
     const QString systemText = port.errorString();
     if (describesGoneDevice(systemText))
-        cause += QStringLiteral(". The system says: ") + systemText;
-    return cause;
+        return tr("the port reports that the device is gone (unplugged, switched off, or its line hung up). The "
+                  "system says: %1")
+            .arg(systemText);
+    return tr("the port reports that the device is gone (unplugged, switched off, or its line hung up)");
 }
 
 void QtSerialPort::loseDevice(const QString& cause)
@@ -253,7 +253,7 @@ void QtSerialPort::loseDevice(const QString& cause)
         return;
     port.close();
     port.clearError();
-    lossDescription = QStringLiteral("The connection to the device was lost: %1.").arg(cause);
+    lossDescription = tr("The connection to the device was lost: %1.").arg(cause);
     const Failure failure(FailureNumber::PortLost, lossDescription);
     // Reported from the event loop, never from inside QSerialPort's own signal.
     QTimer::singleShot(0, this, [this, failure] {

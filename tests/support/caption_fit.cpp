@@ -88,10 +88,35 @@ QStringList cutCaptions(WindowHarness& h)
         f.Tabulator->setCurrentIndex(tab);
         for (QWidget* control : h.window->findChildren<QWidget*>()) {
             const auto [needed, available] = control->isVisible() ? captionFit(control) : QPair<int, int>();
+            // An editable list's field has no name of its own.
+            const QString name = control->objectName().isEmpty() && control->parentWidget()
+                ? control->parentWidget()->objectName() + QStringLiteral("'s field")
+                : control->objectName();
             if (needed > available)
-                cut << QStringLiteral("%1 needs %2, has %3").arg(control->objectName()).arg(needed).arg(available);
+                cut << QStringLiteral("%1 needs %2, has %3").arg(name).arg(needed).arg(available);
         }
     }
     cut.removeDuplicates();
+    return cut;
+}
+
+QStringList cutListItems(WindowHarness& h)
+{
+    h.window->show();
+    QStringList cut;
+    for (QComboBox* list : h.window->findChildren<QComboBox*>()) {
+        if (!list->isEditable())
+            continue;
+        // Chosen quietly: the window's handlers of a choice are no part of the measure.
+        const QSignalBlocker quiet(list);
+        const int chosen = list->currentIndex();
+        for (int item = 0; item < list->count(); ++item) {
+            list->setCurrentIndex(item);
+            const auto [needed, available] = captionFit(list->lineEdit());
+            if (needed > available)
+                cut << QStringLiteral("%1 item %2").arg(list->objectName()).arg(item);
+        }
+        list->setCurrentIndex(chosen);
+    }
     return cut;
 }
