@@ -27,6 +27,23 @@ struct Translations {
     }
 };
 
+// What a program prints, standard output then standard error, under the
+// language variables given ("LANG=de_DE.UTF-8"), the others unset.
+QByteArray printedUnder(const QString& environment, const QString& program, const QStringList& arguments)
+{
+    QProcessEnvironment system = QProcessEnvironment::systemEnvironment();
+    for (const QString& variable : QStringList{"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+        system.remove(variable);
+    for (const QString& setting : environment.split(u' ', Qt::SkipEmptyParts))
+        system.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    QProcess process;
+    process.setProcessEnvironment(system);
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000))
+        return "<not finished>";
+    return process.readAllStandardOutput() + process.readAllStandardError();
+}
+
 // Every text of the window by where it stands ("/ReadId ", "FrameConfig/Tagtyp
 // item 3"); those only a screen reader speaks under "heard".
 using WindowTexts = QMap<QString, QString>;
@@ -173,17 +190,8 @@ private slots:
         SKIP_UNLESS_LINUX("the language from LANGUAGE, LC_ALL, LC_MESSAGES and LANG");
         QFETCH(QString, environment);
         QFETCH(QString, language);
-        QProcessEnvironment system = QProcessEnvironment::systemEnvironment();
-        for (const QString& variable : QStringList{"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
-            system.remove(variable);
-        for (const QString& setting : environment.split(u' ', Qt::SkipEmptyParts))
-            system.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
-        QProcess tool;
-        tool.setProcessEnvironment(system);
-        tool.start(QStringLiteral(TAGORIX_TOOL_PROGRAM), {QStringLiteral("--help")});
-        QVERIFY(tool.waitForFinished(30000));
-        const QString help = QString::fromUtf8(tool.readAllStandardOutput());
-
+        const QString help =
+            QString::fromUtf8(printedUnder(environment, QStringLiteral(TAGORIX_TOOL_PROGRAM), {QStringLiteral("--help")}));
 
         Translations expected;
         QVERIFY(language.isEmpty() || expected.load(language));
@@ -196,35 +204,47 @@ private slots:
         }
     }
 
-    // Why a port does not open goes by the system's error number, so the
-    // advice holds whatever language the system and Qt speak.
-    void aPortThatDoesNotOpenIsAdvisedInTheLanguage_data()
+    // tagorix speaks German under de_DE: its help, a command's help, the
+    // advice for a port that does not open (chosen by the system's error
+    // number, whatever language the system's words are in); under --json
+    // it prints the same bytes as in English.
+    void theCommandLineSpeaksTheLanguageButJsonStaysTheSame_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("advice");
-        QTest::newRow("missing device") << "/nonexistent/ttyUSB9"
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("context"); // of the text it says in German; none: the same bytes as in English
+        QTest::addColumn<QString>("text");
+        QTest::newRow("--help") << QStringList{"--help"} << "ShelfRequest"
+                                << "Runs one command on one or more Tagorix data collectors at once, from scripts.";
+        QTest::newRow("help set") << QStringList{"help", "set"} << "Setting" << "a whole number of 50 ms steps";
+        QTest::newRow("missing device") << QStringList{"--port", "/nonexistent/ttyUSB9", "--wait", "1", "info"}
+                                        << "PortAdvice"
                                         << "No device is attached under this port's name. Plug the device in, or "
                                            "choose the port it is attached to.";
-        QTest::newRow("not a serial port") << "/dev/null"
+        QTest::newRow("not a serial port") << QStringList{"--port", "/dev/null", "--wait", "1", "info"} << "PortAdvice"
                                            << "The device under this port's name is not a serial port. Choose "
                                               "another port.";
+        QTest::newRow("--json, not a serial port") << QStringList{"--json", "--port", "/dev/null", "info"} << ""
+                                                   << "";
+        QTest::newRow("--json, a usage error") << QStringList{"--json", "set", "beeper=5"} << "" << "";
     }
-    void aPortThatDoesNotOpenIsAdvisedInTheLanguage()
+    void theCommandLineSpeaksTheLanguageButJsonStaysTheSame()
     {
-        SKIP_UNLESS_LINUX("the language from LC_ALL");
-        QFETCH(QString, path);
-        QFETCH(QString, advice);
-        QProcessEnvironment german = QProcessEnvironment::systemEnvironment();
-        german.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
-        QProcess cli;
-        cli.setProcessEnvironment(german);
-        cli.start(QStringLiteral(TAGORIX_CLI_PROGRAM), {"--port", path, "--wait", "1", "info"});
-        QVERIFY(cli.waitForFinished(30000));
-        const QString told = QString::fromUtf8(cli.readAllStandardOutput() + cli.readAllStandardError());
+        SKIP_UNLESS_LINUX("the language from LANG");
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, context);
+        QFETCH(QString, text);
+        const QString program = QStringLiteral(TAGORIX_CLI_PROGRAM);
+        const QByteArray english = printedUnder(QStringLiteral("LANG=C.UTF-8"), program, arguments);
+        const QByteArray german = printedUnder(QStringLiteral("LANG=de_DE.UTF-8"), program, arguments);
+        if (context.isEmpty()) {
+            QCOMPARE(german, english);
+            return;
+        }
         Translations expected;
         QVERIFY(expected.load(QStringLiteral("de")));
-        const QString translated = expected.program.translate("PortAdvice", advice.toUtf8().constData());
-        QVERIFY2(told.contains(translated.isEmpty() ? advice : translated), qPrintable(told));
+        const QString translated = expected.program.translate(context.toLatin1().constData(), text.toUtf8().constData());
+        QVERIFY2(!translated.isEmpty() && QString::fromUtf8(german).contains(translated), german.constData());
+        QVERIFY2(QString::fromUtf8(english).contains(text), english.constData());
     }
 
     // In each language: every text but names and numbers translated (at

@@ -17,6 +17,109 @@
     </message>
 </context>
 <context>
+    <name>CommandHelp</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Aufruf: %1</translation>
+    </message>
+    <message>
+        <source>Settings:</source>
+        <translation>Einstellungen:</translation>
+    </message>
+    <message>
+        <source>Prints the settings as the device reports them, one name=value line each, then its battery level and how many custom codes and records it holds. What it prints of one port is a profile for set --from.</source>
+        <translation>Gibt die Einstellungen aus, wie das Gerät sie meldet, je eine Zeile name=value, dann seinen Akkustand und wie viele Kundencodes und Erfassungen es enthält. Was der Befehl für einen Port ausgibt, ist ein Profil für set --from.</translation>
+    </message>
+    <message>
+        <source>Checks each value, sends each setting, each after the device has answered the one before, then asks for each setting changed and fails if the device refused it or it did not take.</source>
+        <translation>Prüft jeden Wert, sendet jede Einstellung, jede erst, nachdem das Gerät die vorige beantwortet hat, fragt dann jede geänderte Einstellung ab und schlägt fehl, wenn das Gerät sie abgelehnt oder nicht übernommen hat.</translation>
+    </message>
+    <message>
+        <source>--from FILE  the profile to apply: name=value lines as info prints them</source>
+        <translation>--from FILE  das anzuwendende Profil: Zeilen name=value, wie info sie ausgibt</translation>
+    </message>
+    <message>
+        <source>Reads the device&apos;s records into FILE (- for standard output), through FILE.partial until the read-out is complete. {port}, {date} and {time} in FILE stand for the port and the start of the run.</source>
+        <translation>Liest die Erfassungen des Geräts in FILE (- für die Standardausgabe), über FILE.partial, bis das Auslesen vollständig ist. {port}, {date} und {time} in FILE stehen für den Port und den Beginn des Laufs.</translation>
+    </message>
+    <message>
+        <source>--erase  once every record is on disk, erase the records on the device</source>
+        <translation>--erase  sobald jede Erfassung auf dem Datenträger ist, die Erfassungen auf dem Gerät löschen</translation>
+    </message>
+    <message>
+        <source>Erases the records on the device (&quot;DEL E&quot;), done when it answers &quot;Ok&quot;.</source>
+        <translation>Löscht die Erfassungen auf dem Gerät („DEL E“); erledigt, wenn es mit „Ok“ antwortet.</translation>
+    </message>
+    <message>
+        <source>--yes  confirms the erase</source>
+        <translation>--yes  bestätigt das Löschen</translation>
+    </message>
+    <message>
+        <source>Loads the custom codes of FILE (fields separated by &quot;;&quot;, one data set a line) into the device, line by line, each acknowledged.</source>
+        <translation>Lädt die Kundencodes aus FILE (Felder durch „;“ getrennt, ein Datensatz je Zeile) Zeile für Zeile in das Gerät, jede bestätigt.</translation>
+    </message>
+    <message>
+        <source>Writes the custom codes the device holds into FILE (standard output without it) in the form load-codes reads, so that a backup loads back as it was.</source>
+        <translation>Schreibt die Kundencodes des Geräts in FILE (ohne FILE in die Standardausgabe), in der Form, die load-codes liest, sodass eine Sicherung unverändert zurückgeladen werden kann.</translation>
+    </message>
+    <message>
+        <source>Erases the custom codes on the device (&quot;DEL T&quot;), done when it answers &quot;Ok&quot;.</source>
+        <translation>Löscht die Kundencodes auf dem Gerät („DEL T“); erledigt, wenn es mit „Ok“ antwortet.</translation>
+    </message>
+    <message>
+        <source>Reads one transponder&apos;s identifier, within --wait seconds.</source>
+        <translation>Liest die Kennung eines Transponders, innerhalb von --wait Sekunden.</translation>
+    </message>
+    <message>
+        <source>Scans one barcode, within --wait seconds.</source>
+        <translation>Scannt einen Barcode, innerhalb von --wait Sekunden.</translation>
+    </message>
+    <message>
+        <source>Prints every line the device sends, until Ctrl-C.</source>
+        <translation>Gibt jede Zeile aus, die das Gerät sendet, bis Strg+C.</translation>
+    </message>
+    <message>
+        <source>Sends TEXT as one command line, as typed, and prints every line that comes back until the device is quiet for --quiet-time milliseconds.</source>
+        <translation>Sendet TEXT so wie eingegeben als eine Befehlszeile und gibt jede zurückkommende Zeile aus, bis das Gerät --quiet-time Millisekunden lang schweigt.</translation>
+    </message>
+    <message>
+        <source>--quiet-time MS  how long the device may be quiet before the answer counts as whole (default 500)</source>
+        <translation>--quiet-time MS  wie lange das Gerät schweigen darf, bevor die Antwort als vollständig gilt (Standard 500)</translation>
+    </message>
+    <message>
+        <source>Lists the ports: what each COMn opens, the serial devices present with their stable name, USB vendor, product and serial number, and which are held, by which program.</source>
+        <translation>Listet die Ports auf: was jeder COMn öffnet, die vorhandenen seriellen Geräte mit ihrem stabilen Namen, USB-Hersteller, -Produkt und -Seriennummer und welche belegt sind, von welchem Programm.</translation>
+    </message>
+    <message>
+        <source>Shows the help of a command, or of the program.</source>
+        <translation>Zeigt die Hilfe eines Befehls oder des Programms.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Befehle:</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; shows a command&apos;s help; %2 has the rest and the exit statuses.</source>
+        <translation>&apos;%1&apos; zeigt die Hilfe eines Befehls; %2 enthält den Rest und die Exit-Status.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>The options of every command: %1.</source>
+        <translation>Die Optionen aller Befehle: %1.</translation>
+    </message>
+    <message>
+        <source>Example:</source>
+        <translation>Beispiel:</translation>
+    </message>
+    <message>
+        <source>(did you mean &apos;%1&apos;?)</source>
+        <translation>(meinten Sie &apos;%1&apos;?)</translation>
+    </message>
+</context>
+<context>
     <name>CommandOptions</name>
     <message>
         <source>Usage: %1 [options]</source>
@@ -678,6 +781,249 @@
     </message>
 </context>
 <context>
+    <name>PortListing</name>
+    <message>
+        <source>, held by %1</source>
+        <translation>, belegt von %1</translation>
+    </message>
+    <message>
+        <source>Ports (as mapped in %1):</source>
+        <translation>Ports (wie in %1 zugeordnet):</translation>
+    </message>
+    <message>
+        <source> (default)</source>
+        <translation> (Standard)</translation>
+    </message>
+    <message>
+        <source>, not present</source>
+        <translation>, nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>, now %1</source>
+        <translation>, derzeit %1</translation>
+    </message>
+    <message>
+        <source>No serial device is present.</source>
+        <translation>Kein serielles Gerät vorhanden.</translation>
+    </message>
+    <message>
+        <source>Serial devices present:</source>
+        <translation>Vorhandene serielle Geräte:</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>Seriennummer %1</translation>
+    </message>
+</context>
+<context>
+    <name>PortRun</name>
+    <message>
+        <source>terminated.</source>
+        <translation>beendet.</translation>
+    </message>
+    <message>
+        <source>hung up.</source>
+        <translation>Terminal getrennt.</translation>
+    </message>
+    <message>
+        <source>interrupted.</source>
+        <translation>unterbrochen.</translation>
+    </message>
+    <message>
+        <source>1 record in %2</source>
+        <translation>1 Erfassung in %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 records in %2</source>
+        <translation>
+            <numerusform>%1 Erfassung in %2</numerusform>
+            <numerusform>%1 Erfassungen in %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>records %1/%2</source>
+        <extracomment>Progress of a read-out: one word, then the records written and announced.</extracomment>
+        <translation>Erfassungen %1/%2</translation>
+    </message>
+    <message>
+        <source>codes %1/%2</source>
+        <extracomment>Progress of a load: one word, then the line being sent and the file&apos;s lines.</extracomment>
+        <translation>Codes %1/%2</translation>
+    </message>
+    <message>
+        <source>line %1 is empty: sent as an empty code</source>
+        <translation>Zeile %1 ist leer: als leerer Code gesendet</translation>
+    </message>
+    <message>
+        <source>the device answered &quot;%1&quot; when asked for its %2 (%3).</source>
+        <translation>das Gerät hat auf die Abfrage von %2 (%3) mit „%1“ geantwortet.</translation>
+    </message>
+    <message>
+        <source>the device did not report all its settings.</source>
+        <translation>das Gerät hat nicht alle seine Einstellungen gemeldet.</translation>
+    </message>
+    <message>
+        <source>the device did not say how many records it holds.</source>
+        <translation>das Gerät hat nicht mitgeteilt, wie viele Erfassungen es enthält.</translation>
+    </message>
+    <message>
+        <source>records erased</source>
+        <translation>Erfassungen gelöscht</translation>
+    </message>
+    <message>
+        <source>custom codes erased</source>
+        <translation>Kundencodes gelöscht</translation>
+    </message>
+    <message>
+        <source>no such command</source>
+        <translation>kein solcher Befehl</translation>
+    </message>
+    <message>
+        <source>read at %1 from %2</source>
+        <translation>gelesen am %1 von %2</translation>
+    </message>
+    <message>
+        <source>read at %1</source>
+        <translation>gelesen am %1</translation>
+    </message>
+    <message>
+        <source>the device refused %1: it answered &quot;%2&quot;.</source>
+        <translation>das Gerät hat %1 abgelehnt: Es antwortete „%2“.</translation>
+    </message>
+    <message>
+        <source>the device did not answer %1.</source>
+        <translation>das Gerät hat auf %1 nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>did not take %1 (the device reports %2)</source>
+        <translation>%1 wurde nicht übernommen (das Gerät meldet %2)</translation>
+    </message>
+    <message>
+        <source>1 setting set and read back</source>
+        <translation>1 Einstellung gesetzt und zurückgelesen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 settings set and read back</source>
+        <translation>
+            <numerusform>%1 Einstellung gesetzt und zurückgelesen</numerusform>
+            <numerusform>%1 Einstellungen gesetzt und zurückgelesen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no records on the device</source>
+        <translation>keine Erfassungen auf dem Gerät</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 records, not the %3 the device announced.</source>
+        <translation>%1 enthält %2 Erfassungen, nicht die %3 vom Gerät angekündigten.</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <extracomment>Where the records went: the place in &quot;%1 records in %2&quot;.</extracomment>
+        <translation>der Standardausgabe</translation>
+    </message>
+    <message>
+        <source>The records read are in %1.</source>
+        <translation>Die gelesenen Erfassungen sind in %1.</translation>
+    </message>
+    <message>
+        <source>%1, not erased: %2</source>
+        <translation>%1, nicht gelöscht: %2</translation>
+    </message>
+    <message>
+        <source>the device now holds %1 records.</source>
+        <translation>das Gerät enthält jetzt %1 Erfassungen.</translation>
+    </message>
+    <message>
+        <source>%1, erased on the device</source>
+        <translation>%1, auf dem Gerät gelöscht</translation>
+    </message>
+    <message>
+        <source>%1 %2 of the %3 records the device announced are in %4.</source>
+        <translation>%1 %2 der %3 vom Gerät angekündigten Erfassungen sind in %4.</translation>
+    </message>
+    <message>
+        <source>1 line of custom codes loaded from %2</source>
+        <translation>1 Zeile Kundencodes aus %2 geladen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 lines of custom codes loaded from %2</source>
+        <translation>
+            <numerusform>%1 Zeile Kundencodes aus %2 geladen</numerusform>
+            <numerusform>%1 Zeilen Kundencodes aus %2 geladen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the device did not say how many custom codes it holds.</source>
+        <translation>das Gerät hat nicht mitgeteilt, wie viele Kundencodes es enthält.</translation>
+    </message>
+    <message>
+        <source>the device sent %1 of the %2 custom codes it holds; %3 could not be seen (an empty code comes as an empty line).</source>
+        <translation>das Gerät hat %1 seiner %2 Kundencodes gesendet; %3 waren nicht zu sehen (ein leerer Code kommt als leere Zeile).</translation>
+    </message>
+    <message>
+        <source>the device sent %1 of the %2 custom codes it holds in %3; %4 could not be seen (an empty code comes as an empty line).</source>
+        <translation>das Gerät hat %1 seiner %2 Kundencodes in %3 gesendet; %4 waren nicht zu sehen (ein leerer Code kommt als leere Zeile).</translation>
+    </message>
+    <message>
+        <source>1 custom code</source>
+        <translation>1 Kundencode</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 custom codes</source>
+        <translation>
+            <numerusform>%1 Kundencode</numerusform>
+            <numerusform>%1 Kundencodes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 custom code in %2</source>
+        <translation>1 Kundencode in %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 custom codes in %2</source>
+        <translation>
+            <numerusform>%1 Kundencode in %2</numerusform>
+            <numerusform>%1 Kundencodes in %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the device answered &quot;%1&quot; to the erase.</source>
+        <translation>das Gerät hat auf das Löschen mit „%1“ geantwortet.</translation>
+    </message>
+    <message>
+        <source>the device did not answer the erase.</source>
+        <translation>das Gerät hat auf das Löschen nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>the device sent nothing within %1 s.</source>
+        <translation>das Gerät hat innerhalb von %1 s nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>monitor ended</source>
+        <translation>monitor beendet</translation>
+    </message>
+    <message>
+        <source>1 line came back</source>
+        <translation>1 Zeile kam zurück</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 lines came back</source>
+        <translation>
+            <numerusform>%1 Zeile kam zurück</numerusform>
+            <numerusform>%1 Zeilen kamen zurück</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the port closed.</source>
+        <translation>der Port wurde geschlossen.</translation>
+    </message>
+    <message>
+        <source>the device did not answer within %1 s.</source>
+        <translation>das Gerät hat innerhalb von %1 s nicht geantwortet.</translation>
+    </message>
+</context>
+<context>
     <name>QtSerialPort</name>
     <message>
         <source>Port already open</source>
@@ -705,6 +1051,13 @@
     <message>
         <source>The settings could not be saved in %1.</source>
         <translation>Die Einstellungen konnten nicht in %1 gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsTarget</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1108,6 +1461,203 @@
         <source>now, or a time dd.mm.yyyy hh:mm</source>
         <extracomment>&quot;now&quot; is the value as the user types it: keep it in English. The time&apos;s digits stand in that order, with the dot, the blank and the colon.</extracomment>
         <translation>now oder eine Zeit TT.MM.JJJJ hh:mm</translation>
+    </message>
+</context>
+<context>
+    <name>SettingChange</name>
+    <message>
+        <source>&apos;%1&apos; is not name=value</source>
+        <translation>&apos;%1&apos; hat nicht die Form Name=Wert</translation>
+    </message>
+    <message>
+        <source>%1 is reported by the device and cannot be set</source>
+        <translation>%1 wird vom Gerät gemeldet und kann nicht gesetzt werden</translation>
+    </message>
+    <message>
+        <source>no setting &apos;%1&apos;</source>
+        <translation>keine Einstellung &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Shelf</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>in die Standardausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>the write failed</source>
+        <translation>das Schreiben ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>%1 ports at work</source>
+        <translation>%1 Ports in Arbeit</translation>
+    </message>
+    <message>
+        <source>%1 ports: %2 %3/%4</source>
+        <translation>%1 Ports: %2 %3/%4</translation>
+    </message>
+</context>
+<context>
+    <name>ShelfRequest</name>
+    <message>
+        <source>it is UTF-16; save it as UTF-8</source>
+        <translation>sie ist UTF-16-kodiert; speichern Sie sie als UTF-8</translation>
+    </message>
+    <message>
+        <source>it holds NUL bytes</source>
+        <translation>sie enthält NUL-Bytes</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8</source>
+        <translation>sie ist nicht UTF-8-kodiert</translation>
+    </message>
+    <message>
+        <source>cannot write %1: the folder %2 does not exist</source>
+        <translation>%1 kann nicht geschrieben werden: Der Ordner %2 existiert nicht</translation>
+    </message>
+    <message>
+        <source>cannot write %1: the folder %2 cannot be written</source>
+        <translation>%1 kann nicht geschrieben werden: In den Ordner %2 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Runs one command on one or more Tagorix data collectors at once, from scripts.</source>
+        <translation>Führt einen Befehl auf einem oder mehreren Tagorix-Datenerfassungsgeräten gleichzeitig aus, für Skripte.</translation>
+    </message>
+    <message>
+        <source>The port: COM1 to COM255 or 1 to 255 (as the window names them), or a device path. Give it more than once, or as COM1,COM2, to run on several ports at the same time.</source>
+        <translation>Der Port: COM1 bis COM255 oder 1 bis 255 (wie im Fenster benannt) oder ein Gerätepfad. Mehrfach oder als COM1,COM2 angegeben, läuft der Befehl auf mehreren Ports gleichzeitig.</translation>
+    </message>
+    <message>
+        <source>One JSON object per port.</source>
+        <translation>Ein JSON-Objekt je Port.</translation>
+    </message>
+    <message>
+        <source>No progress on the terminal.</source>
+        <translation>Kein Fortschritt im Terminal.</translation>
+    </message>
+    <message>
+        <source>How long the device may take to answer the connection, an identifier or a barcode (default 10).</source>
+        <translation>Wie lange das Gerät für die Antwort auf den Handshake, eine Kennung oder einen Barcode brauchen darf (Standard 10).</translation>
+    </message>
+    <message>
+        <source>Every line on the wire, both ways, with the time, on standard error.</source>
+        <translation>Jede Zeile auf der Leitung, in beide Richtungen, mit Uhrzeit, auf der Standardfehlerausgabe.</translation>
+    </message>
+    <message>
+        <source>send: how long the device may be quiet before its answer counts as whole (default 500).</source>
+        <translation>send: Wie lange das Gerät schweigen darf, bevor seine Antwort als vollständig gilt (Standard 500).</translation>
+    </message>
+    <message>
+        <source>Confirms an erase.</source>
+        <translation>Bestätigt ein Löschen.</translation>
+    </message>
+    <message>
+        <source>read-records: once every record is on disk, erase the records on the device.</source>
+        <translation>read-records: Sobald jede Erfassung auf dem Datenträger ist, die Erfassungen auf dem Gerät löschen.</translation>
+    </message>
+    <message>
+        <source>set: the profile to apply.</source>
+        <translation>set: das anzuwendende Profil.</translation>
+    </message>
+    <message>
+        <source>no command &apos;%1&apos;</source>
+        <translation>kein Befehl &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>kein Befehl angegeben</translation>
+    </message>
+    <message>
+        <source>--wait takes a whole number of seconds from 1 to %1, not &apos;%2&apos;</source>
+        <translation>--wait erwartet eine ganze Zahl von Sekunden von 1 bis %1, nicht &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--quiet-time takes a whole number of milliseconds from 1 to %1, not &apos;%2&apos;</source>
+        <translation>--quiet-time erwartet eine ganze Zahl von Millisekunden von 1 bis %1, nicht &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--quiet-time belongs to send</source>
+        <translation>--quiet-time gehört zu send</translation>
+    </message>
+    <message>
+        <source>ports takes no port and no argument: it lists them all</source>
+        <translation>ports erwartet keinen Port und kein Argument: Es listet alle auf</translation>
+    </message>
+    <message>
+        <source>--port takes COM1 to COM255, 1 to 255 or a device path, not &apos;%1&apos;</source>
+        <translation>--port erwartet COM1 bis COM255, 1 bis 255 oder einen Gerätepfad, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 ist doppelt angegeben</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same device</source>
+        <translation>%1 und %2 sind dasselbe Gerät</translation>
+    </message>
+    <message>
+        <source>--yes belongs to erase-records and erase-codes</source>
+        <translation>--yes gehört zu erase-records und erase-codes</translation>
+    </message>
+    <message>
+        <source>%1 erases the device&apos;s store: add --yes to do it</source>
+        <translation>%1 löscht den Speicher des Geräts: Fügen Sie --yes hinzu, um das zu tun</translation>
+    </message>
+    <message>
+        <source>--from belongs to set</source>
+        <translation>--from gehört zu set</translation>
+    </message>
+    <message>
+        <source>--erase belongs to read-records</source>
+        <translation>--erase gehört zu read-records</translation>
+    </message>
+    <message>
+        <source>set takes either --from FILE or NAME=VALUE, not both</source>
+        <translation>set erwartet entweder --from FILE oder NAME=VALUE, nicht beides</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file: %2</source>
+        <translation>%1 ist keine Textdatei: %2</translation>
+    </message>
+    <message>
+        <source>set has nothing to set</source>
+        <translation>set hat nichts zu setzen</translation>
+    </message>
+    <message>
+        <source>%1 takes one file</source>
+        <translation>%1 erwartet eine Datei</translation>
+    </message>
+    <message>
+        <source>%1 takes a file name, not an empty one</source>
+        <translation>%1 erwartet einen Dateinamen, keinen leeren</translation>
+    </message>
+    <message>
+        <source>load-codes reads a file, not standard input</source>
+        <translation>load-codes liest eine Datei, nicht die Standardeingabe</translation>
+    </message>
+    <message>
+        <source>--erase needs a file: the records leave the device only once they are on disk</source>
+        <translation>--erase braucht eine Datei: Die Erfassungen verlassen das Gerät erst, wenn sie auf dem Datenträger sind</translation>
+    </message>
+    <message>
+        <source>with several ports, the file name needs {port}, e.g. records-{port}.csv</source>
+        <translation>bei mehreren Ports braucht der Dateiname {port}, z. B. records-{port}.csv</translation>
+    </message>
+    <message>
+        <source>send takes one command line, in quotes when it has blanks</source>
+        <translation>send erwartet eine Befehlszeile, in Anführungszeichen, wenn sie Leerzeichen enthält</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unerwartetes Argument &apos;%1&apos;</translation>
     </message>
 </context>
 <context>

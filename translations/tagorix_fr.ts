@@ -17,6 +17,109 @@
     </message>
 </context>
 <context>
+    <name>CommandHelp</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Utilisation : %1</translation>
+    </message>
+    <message>
+        <source>Settings:</source>
+        <translation>Paramètres :</translation>
+    </message>
+    <message>
+        <source>Prints the settings as the device reports them, one name=value line each, then its battery level and how many custom codes and records it holds. What it prints of one port is a profile for set --from.</source>
+        <translation>Affiche les paramètres tels que l&apos;appareil les indique, une ligne name=value chacun, puis son niveau de charge et le nombre de codes client et de saisies qu&apos;il contient. Ce qu&apos;elle affiche pour un port est un profil pour set --from.</translation>
+    </message>
+    <message>
+        <source>Checks each value, sends each setting, each after the device has answered the one before, then asks for each setting changed and fails if the device refused it or it did not take.</source>
+        <translation>Vérifie chaque valeur, envoie chaque paramètre, chacun après la réponse de l&apos;appareil au précédent, puis interroge chaque paramètre modifié et échoue si l&apos;appareil l&apos;a refusé ou ne l&apos;a pas pris en compte.</translation>
+    </message>
+    <message>
+        <source>--from FILE  the profile to apply: name=value lines as info prints them</source>
+        <translation>--from FILE  le profil à appliquer : des lignes name=value telles que info les affiche</translation>
+    </message>
+    <message>
+        <source>Reads the device&apos;s records into FILE (- for standard output), through FILE.partial until the read-out is complete. {port}, {date} and {time} in FILE stand for the port and the start of the run.</source>
+        <translation>Lit les saisies de l&apos;appareil dans FILE (- pour la sortie standard), via FILE.partial jusqu&apos;à ce que la lecture soit complète. {port}, {date} et {time} dans FILE désignent le port et le début de l&apos;exécution.</translation>
+    </message>
+    <message>
+        <source>--erase  once every record is on disk, erase the records on the device</source>
+        <translation>--erase  une fois chaque saisie sur le disque, effacer les saisies de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Erases the records on the device (&quot;DEL E&quot;), done when it answers &quot;Ok&quot;.</source>
+        <translation>Efface les saisies de l&apos;appareil (« DEL E ») ; terminé quand il répond « Ok ».</translation>
+    </message>
+    <message>
+        <source>--yes  confirms the erase</source>
+        <translation>--yes  confirme l&apos;effacement</translation>
+    </message>
+    <message>
+        <source>Loads the custom codes of FILE (fields separated by &quot;;&quot;, one data set a line) into the device, line by line, each acknowledged.</source>
+        <translation>Charge les codes client de FILE (champs séparés par « ; », un jeu de données par ligne) dans l&apos;appareil, ligne par ligne, chacune confirmée.</translation>
+    </message>
+    <message>
+        <source>Writes the custom codes the device holds into FILE (standard output without it) in the form load-codes reads, so that a backup loads back as it was.</source>
+        <translation>Écrit les codes client de l&apos;appareil dans FILE (sur la sortie standard sans FILE) sous la forme que lit load-codes, de sorte qu&apos;une sauvegarde se recharge telle quelle.</translation>
+    </message>
+    <message>
+        <source>Erases the custom codes on the device (&quot;DEL T&quot;), done when it answers &quot;Ok&quot;.</source>
+        <translation>Efface les codes client de l&apos;appareil (« DEL T ») ; terminé quand il répond « Ok ».</translation>
+    </message>
+    <message>
+        <source>Reads one transponder&apos;s identifier, within --wait seconds.</source>
+        <translation>Lit l&apos;identifiant d&apos;un transpondeur, en --wait secondes au plus.</translation>
+    </message>
+    <message>
+        <source>Scans one barcode, within --wait seconds.</source>
+        <translation>Lit un code-barres, en --wait secondes au plus.</translation>
+    </message>
+    <message>
+        <source>Prints every line the device sends, until Ctrl-C.</source>
+        <translation>Affiche chaque ligne envoyée par l&apos;appareil, jusqu&apos;à Ctrl+C.</translation>
+    </message>
+    <message>
+        <source>Sends TEXT as one command line, as typed, and prints every line that comes back until the device is quiet for --quiet-time milliseconds.</source>
+        <translation>Envoie TEXT tel que saisi comme une ligne de commande et affiche chaque ligne reçue en retour, jusqu&apos;à ce que l&apos;appareil reste silencieux pendant --quiet-time millisecondes.</translation>
+    </message>
+    <message>
+        <source>--quiet-time MS  how long the device may be quiet before the answer counts as whole (default 500)</source>
+        <translation>--quiet-time MS  durée de silence de l&apos;appareil après laquelle la réponse est considérée comme complète (500 par défaut)</translation>
+    </message>
+    <message>
+        <source>Lists the ports: what each COMn opens, the serial devices present with their stable name, USB vendor, product and serial number, and which are held, by which program.</source>
+        <translation>Liste les ports : ce qu&apos;ouvre chaque COMn, les périphériques série présents avec leur nom stable, leurs fabricant, produit et numéro de série USB, et ceux qui sont occupés, par quel programme.</translation>
+    </message>
+    <message>
+        <source>Shows the help of a command, or of the program.</source>
+        <translation>Affiche l&apos;aide d&apos;une commande ou du programme.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Commandes :</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; shows a command&apos;s help; %2 has the rest and the exit statuses.</source>
+        <translation>&apos;%1&apos; affiche l&apos;aide d&apos;une commande ; %2 contient le reste et les codes de sortie.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <source>The options of every command: %1.</source>
+        <translation>Les options de toutes les commandes : %1.</translation>
+    </message>
+    <message>
+        <source>Example:</source>
+        <translation>Exemple :</translation>
+    </message>
+    <message>
+        <source>(did you mean &apos;%1&apos;?)</source>
+        <translation>(vouliez-vous dire &apos;%1&apos; ?)</translation>
+    </message>
+</context>
+<context>
     <name>CommandOptions</name>
     <message>
         <source>Usage: %1 [options]</source>
@@ -678,6 +781,249 @@
     </message>
 </context>
 <context>
+    <name>PortListing</name>
+    <message>
+        <source>, held by %1</source>
+        <translation>, occupé par %1</translation>
+    </message>
+    <message>
+        <source>Ports (as mapped in %1):</source>
+        <translation>Ports (selon l&apos;attribution dans %1) :</translation>
+    </message>
+    <message>
+        <source> (default)</source>
+        <translation> (par défaut)</translation>
+    </message>
+    <message>
+        <source>, not present</source>
+        <translation>, absent</translation>
+    </message>
+    <message>
+        <source>, now %1</source>
+        <translation>, actuellement %1</translation>
+    </message>
+    <message>
+        <source>No serial device is present.</source>
+        <translation>Aucun périphérique série présent.</translation>
+    </message>
+    <message>
+        <source>Serial devices present:</source>
+        <translation>Périphériques série présents :</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>numéro de série %1</translation>
+    </message>
+</context>
+<context>
+    <name>PortRun</name>
+    <message>
+        <source>terminated.</source>
+        <translation>terminé.</translation>
+    </message>
+    <message>
+        <source>hung up.</source>
+        <translation>terminal déconnecté.</translation>
+    </message>
+    <message>
+        <source>interrupted.</source>
+        <translation>interrompu.</translation>
+    </message>
+    <message>
+        <source>1 record in %2</source>
+        <translation>1 saisie dans %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 records in %2</source>
+        <translation>
+            <numerusform>%1 saisie dans %2</numerusform>
+            <numerusform>%1 saisies dans %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>records %1/%2</source>
+        <extracomment>Progress of a read-out: one word, then the records written and announced.</extracomment>
+        <translation>saisies %1/%2</translation>
+    </message>
+    <message>
+        <source>codes %1/%2</source>
+        <extracomment>Progress of a load: one word, then the line being sent and the file&apos;s lines.</extracomment>
+        <translation>codes %1/%2</translation>
+    </message>
+    <message>
+        <source>line %1 is empty: sent as an empty code</source>
+        <translation>la ligne %1 est vide : envoyée comme code vide</translation>
+    </message>
+    <message>
+        <source>the device answered &quot;%1&quot; when asked for its %2 (%3).</source>
+        <translation>l&apos;appareil a répondu « %1 » à la demande du paramètre %2 (%3).</translation>
+    </message>
+    <message>
+        <source>the device did not report all its settings.</source>
+        <translation>l&apos;appareil n&apos;a pas indiqué tous ses paramètres.</translation>
+    </message>
+    <message>
+        <source>the device did not say how many records it holds.</source>
+        <translation>l&apos;appareil n&apos;a pas indiqué combien de saisies il contient.</translation>
+    </message>
+    <message>
+        <source>records erased</source>
+        <translation>saisies effacées</translation>
+    </message>
+    <message>
+        <source>custom codes erased</source>
+        <translation>codes client effacés</translation>
+    </message>
+    <message>
+        <source>no such command</source>
+        <translation>commande inconnue</translation>
+    </message>
+    <message>
+        <source>read at %1 from %2</source>
+        <translation>lu le %1 depuis %2</translation>
+    </message>
+    <message>
+        <source>read at %1</source>
+        <translation>lu le %1</translation>
+    </message>
+    <message>
+        <source>the device refused %1: it answered &quot;%2&quot;.</source>
+        <translation>l&apos;appareil a refusé %1 : il a répondu « %2 ».</translation>
+    </message>
+    <message>
+        <source>the device did not answer %1.</source>
+        <translation>l&apos;appareil n&apos;a pas répondu à %1.</translation>
+    </message>
+    <message>
+        <source>did not take %1 (the device reports %2)</source>
+        <translation>%1 n&apos;a pas été pris en compte (l&apos;appareil indique %2)</translation>
+    </message>
+    <message>
+        <source>1 setting set and read back</source>
+        <translation>1 paramètre réglé et relu</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 settings set and read back</source>
+        <translation>
+            <numerusform>%1 paramètre réglé et relu</numerusform>
+            <numerusform>%1 paramètres réglés et relus</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no records on the device</source>
+        <translation>aucune saisie sur l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 records, not the %3 the device announced.</source>
+        <translation>%1 contient %2 saisies, et non les %3 annoncées par l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <extracomment>Where the records went: the place in &quot;%1 records in %2&quot;.</extracomment>
+        <translation>la sortie standard</translation>
+    </message>
+    <message>
+        <source>The records read are in %1.</source>
+        <translation>Les saisies lues sont dans %1.</translation>
+    </message>
+    <message>
+        <source>%1, not erased: %2</source>
+        <translation>%1, non effacées : %2</translation>
+    </message>
+    <message>
+        <source>the device now holds %1 records.</source>
+        <translation>l&apos;appareil contient maintenant %1 saisies.</translation>
+    </message>
+    <message>
+        <source>%1, erased on the device</source>
+        <translation>%1, effacées de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>%1 %2 of the %3 records the device announced are in %4.</source>
+        <translation>%1 %2 des %3 saisies annoncées par l&apos;appareil sont dans %4.</translation>
+    </message>
+    <message>
+        <source>1 line of custom codes loaded from %2</source>
+        <translation>1 ligne de codes client chargée depuis %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 lines of custom codes loaded from %2</source>
+        <translation>
+            <numerusform>%1 ligne de codes client chargée depuis %2</numerusform>
+            <numerusform>%1 lignes de codes client chargées depuis %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the device did not say how many custom codes it holds.</source>
+        <translation>l&apos;appareil n&apos;a pas indiqué combien de codes client il contient.</translation>
+    </message>
+    <message>
+        <source>the device sent %1 of the %2 custom codes it holds; %3 could not be seen (an empty code comes as an empty line).</source>
+        <translation>l&apos;appareil a envoyé %1 des %2 codes client qu&apos;il contient ; %3 n&apos;ont pas pu être vus (un code vide arrive sous forme de ligne vide).</translation>
+    </message>
+    <message>
+        <source>the device sent %1 of the %2 custom codes it holds in %3; %4 could not be seen (an empty code comes as an empty line).</source>
+        <translation>l&apos;appareil a envoyé %1 des %2 codes client qu&apos;il contient dans %3 ; %4 n&apos;ont pas pu être vus (un code vide arrive sous forme de ligne vide).</translation>
+    </message>
+    <message>
+        <source>1 custom code</source>
+        <translation>1 code client</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 custom codes</source>
+        <translation>
+            <numerusform>%1 code client</numerusform>
+            <numerusform>%1 codes client</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 custom code in %2</source>
+        <translation>1 code client dans %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 custom codes in %2</source>
+        <translation>
+            <numerusform>%1 code client dans %2</numerusform>
+            <numerusform>%1 codes client dans %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the device answered &quot;%1&quot; to the erase.</source>
+        <translation>l&apos;appareil a répondu « %1 » à l&apos;effacement.</translation>
+    </message>
+    <message>
+        <source>the device did not answer the erase.</source>
+        <translation>l&apos;appareil n&apos;a pas répondu à l&apos;effacement.</translation>
+    </message>
+    <message>
+        <source>the device sent nothing within %1 s.</source>
+        <translation>l&apos;appareil n&apos;a rien envoyé en %1 s.</translation>
+    </message>
+    <message>
+        <source>monitor ended</source>
+        <translation>monitor terminé</translation>
+    </message>
+    <message>
+        <source>1 line came back</source>
+        <translation>1 ligne reçue en retour</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 lines came back</source>
+        <translation>
+            <numerusform>%1 ligne reçue en retour</numerusform>
+            <numerusform>%1 lignes reçues en retour</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the port closed.</source>
+        <translation>le port s&apos;est fermé.</translation>
+    </message>
+    <message>
+        <source>the device did not answer within %1 s.</source>
+        <translation>l&apos;appareil n&apos;a pas répondu en %1 s.</translation>
+    </message>
+</context>
+<context>
     <name>QtSerialPort</name>
     <message>
         <source>Port already open</source>
@@ -705,6 +1051,13 @@
     <message>
         <source>The settings could not be saved in %1.</source>
         <translation>Impossible d&apos;enregistrer les paramètres dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsTarget</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -1108,6 +1461,203 @@
         <source>now, or a time dd.mm.yyyy hh:mm</source>
         <extracomment>&quot;now&quot; is the value as the user types it: keep it in English. The time&apos;s digits stand in that order, with the dot, the blank and the colon.</extracomment>
         <translation>now, ou une heure jj.mm.aaaa hh:mm</translation>
+    </message>
+</context>
+<context>
+    <name>SettingChange</name>
+    <message>
+        <source>&apos;%1&apos; is not name=value</source>
+        <translation>&apos;%1&apos; n&apos;est pas de la forme nom=valeur</translation>
+    </message>
+    <message>
+        <source>%1 is reported by the device and cannot be set</source>
+        <translation>%1 est indiqué par l&apos;appareil et ne peut pas être réglé</translation>
+    </message>
+    <message>
+        <source>no setting &apos;%1&apos;</source>
+        <translation>aucun paramètre &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>Shelf</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>impossible d&apos;écrire sur la sortie standard : %1</translation>
+    </message>
+    <message>
+        <source>the write failed</source>
+        <translation>l&apos;écriture a échoué</translation>
+    </message>
+    <message>
+        <source>%1 ports at work</source>
+        <translation>%1 ports en cours</translation>
+    </message>
+    <message>
+        <source>%1 ports: %2 %3/%4</source>
+        <translation>%1 ports : %2 %3/%4</translation>
+    </message>
+</context>
+<context>
+    <name>ShelfRequest</name>
+    <message>
+        <source>it is UTF-16; save it as UTF-8</source>
+        <translation>il est en UTF-16 ; enregistrez-le en UTF-8</translation>
+    </message>
+    <message>
+        <source>it holds NUL bytes</source>
+        <translation>il contient des octets NUL</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8</source>
+        <translation>il n&apos;est pas en UTF-8</translation>
+    </message>
+    <message>
+        <source>cannot write %1: the folder %2 does not exist</source>
+        <translation>impossible d&apos;écrire %1 : le dossier %2 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>cannot write %1: the folder %2 cannot be written</source>
+        <translation>impossible d&apos;écrire %1 : le dossier %2 n&apos;est pas accessible en écriture</translation>
+    </message>
+    <message>
+        <source>Runs one command on one or more Tagorix data collectors at once, from scripts.</source>
+        <translation>Exécute une commande sur un ou plusieurs collecteurs de données Tagorix à la fois, depuis des scripts.</translation>
+    </message>
+    <message>
+        <source>The port: COM1 to COM255 or 1 to 255 (as the window names them), or a device path. Give it more than once, or as COM1,COM2, to run on several ports at the same time.</source>
+        <translation>Le port : COM1 à COM255 ou 1 à 255 (comme les nomme la fenêtre), ou un chemin de périphérique. À indiquer plusieurs fois, ou sous la forme COM1,COM2, pour travailler sur plusieurs ports à la fois.</translation>
+    </message>
+    <message>
+        <source>One JSON object per port.</source>
+        <translation>Un objet JSON par port.</translation>
+    </message>
+    <message>
+        <source>No progress on the terminal.</source>
+        <translation>Pas de progression dans le terminal.</translation>
+    </message>
+    <message>
+        <source>How long the device may take to answer the connection, an identifier or a barcode (default 10).</source>
+        <translation>Temps dont l&apos;appareil dispose pour répondre à l&apos;établissement de la liaison, pour un identifiant ou un code-barres (10 par défaut).</translation>
+    </message>
+    <message>
+        <source>Every line on the wire, both ways, with the time, on standard error.</source>
+        <translation>Chaque ligne sur la liaison, dans les deux sens, avec l&apos;heure, sur la sortie d&apos;erreur standard.</translation>
+    </message>
+    <message>
+        <source>send: how long the device may be quiet before its answer counts as whole (default 500).</source>
+        <translation>send : durée de silence de l&apos;appareil après laquelle sa réponse est considérée comme complète (500 par défaut).</translation>
+    </message>
+    <message>
+        <source>Confirms an erase.</source>
+        <translation>Confirme l&apos;effacement.</translation>
+    </message>
+    <message>
+        <source>read-records: once every record is on disk, erase the records on the device.</source>
+        <translation>read-records : une fois chaque saisie sur le disque, effacer les saisies de l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>set: the profile to apply.</source>
+        <translation>set : le profil à appliquer.</translation>
+    </message>
+    <message>
+        <source>no command &apos;%1&apos;</source>
+        <translation>aucune commande &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>aucune commande indiquée</translation>
+    </message>
+    <message>
+        <source>--wait takes a whole number of seconds from 1 to %1, not &apos;%2&apos;</source>
+        <translation>--wait attend un nombre entier de secondes de 1 à %1, pas &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--quiet-time takes a whole number of milliseconds from 1 to %1, not &apos;%2&apos;</source>
+        <translation>--quiet-time attend un nombre entier de millisecondes de 1 à %1, pas &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--quiet-time belongs to send</source>
+        <translation>--quiet-time s&apos;utilise avec send</translation>
+    </message>
+    <message>
+        <source>ports takes no port and no argument: it lists them all</source>
+        <translation>ports n&apos;accepte ni port ni argument : il les liste tous</translation>
+    </message>
+    <message>
+        <source>--port takes COM1 to COM255, 1 to 255 or a device path, not &apos;%1&apos;</source>
+        <translation>--port attend COM1 à COM255, 1 à 255 ou un chemin de périphérique, pas &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 est indiqué deux fois</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same device</source>
+        <translation>%1 et %2 sont le même périphérique</translation>
+    </message>
+    <message>
+        <source>--yes belongs to erase-records and erase-codes</source>
+        <translation>--yes s&apos;utilise avec erase-records et erase-codes</translation>
+    </message>
+    <message>
+        <source>%1 erases the device&apos;s store: add --yes to do it</source>
+        <translation>%1 efface la mémoire de l&apos;appareil : ajoutez --yes pour le faire</translation>
+    </message>
+    <message>
+        <source>--from belongs to set</source>
+        <translation>--from s&apos;utilise avec set</translation>
+    </message>
+    <message>
+        <source>--erase belongs to read-records</source>
+        <translation>--erase s&apos;utilise avec read-records</translation>
+    </message>
+    <message>
+        <source>set takes either --from FILE or NAME=VALUE, not both</source>
+        <translation>set attend soit --from FILE, soit NAME=VALUE, pas les deux</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file: %2</source>
+        <translation>%1 n&apos;est pas un fichier texte : %2</translation>
+    </message>
+    <message>
+        <source>set has nothing to set</source>
+        <translation>set n&apos;a rien à régler</translation>
+    </message>
+    <message>
+        <source>%1 takes one file</source>
+        <translation>%1 attend un fichier</translation>
+    </message>
+    <message>
+        <source>%1 takes a file name, not an empty one</source>
+        <translation>%1 attend un nom de fichier, pas un nom vide</translation>
+    </message>
+    <message>
+        <source>load-codes reads a file, not standard input</source>
+        <translation>load-codes lit un fichier, pas l&apos;entrée standard</translation>
+    </message>
+    <message>
+        <source>--erase needs a file: the records leave the device only once they are on disk</source>
+        <translation>--erase a besoin d&apos;un fichier : les saisies ne quittent l&apos;appareil qu&apos;une fois sur le disque</translation>
+    </message>
+    <message>
+        <source>with several ports, the file name needs {port}, e.g. records-{port}.csv</source>
+        <translation>avec plusieurs ports, le nom de fichier doit contenir {port}, par ex. records-{port}.csv</translation>
+    </message>
+    <message>
+        <source>send takes one command line, in quotes when it has blanks</source>
+        <translation>send attend une ligne de commande, entre guillemets si elle contient des espaces</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argument inattendu &apos;%1&apos;</translation>
     </message>
 </context>
 <context>

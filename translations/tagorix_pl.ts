@@ -17,6 +17,109 @@
     </message>
 </context>
 <context>
+    <name>CommandHelp</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Sposób użycia: %1</translation>
+    </message>
+    <message>
+        <source>Settings:</source>
+        <translation>Ustawienia:</translation>
+    </message>
+    <message>
+        <source>Prints the settings as the device reports them, one name=value line each, then its battery level and how many custom codes and records it holds. What it prints of one port is a profile for set --from.</source>
+        <translation>Wypisuje ustawienia tak, jak podaje je urządzenie, każde w wierszu name=value, a następnie poziom baterii oraz liczbę kodów własnych i rekordów w urządzeniu. To, co wypisuje dla jednego portu, jest profilem dla set --from.</translation>
+    </message>
+    <message>
+        <source>Checks each value, sends each setting, each after the device has answered the one before, then asks for each setting changed and fails if the device refused it or it did not take.</source>
+        <translation>Sprawdza każdą wartość, wysyła każde ustawienie, każde po odpowiedzi urządzenia na poprzednie, następnie odpytuje każde zmienione ustawienie i kończy się błędem, jeśli urządzenie je odrzuciło lub nie przyjęło.</translation>
+    </message>
+    <message>
+        <source>--from FILE  the profile to apply: name=value lines as info prints them</source>
+        <translation>--from FILE  profil do zastosowania: wiersze name=value w postaci wypisywanej przez info</translation>
+    </message>
+    <message>
+        <source>Reads the device&apos;s records into FILE (- for standard output), through FILE.partial until the read-out is complete. {port}, {date} and {time} in FILE stand for the port and the start of the run.</source>
+        <translation>Odczytuje rekordy urządzenia do FILE (- oznacza standardowe wyjście), przez FILE.partial, aż odczyt będzie kompletny. {port}, {date} i {time} w FILE oznaczają port i początek uruchomienia.</translation>
+    </message>
+    <message>
+        <source>--erase  once every record is on disk, erase the records on the device</source>
+        <translation>--erase  gdy wszystkie rekordy są na dysku, usuń rekordy z urządzenia</translation>
+    </message>
+    <message>
+        <source>Erases the records on the device (&quot;DEL E&quot;), done when it answers &quot;Ok&quot;.</source>
+        <translation>Usuwa rekordy z urządzenia („DEL E”); gotowe, gdy odpowie „Ok”.</translation>
+    </message>
+    <message>
+        <source>--yes  confirms the erase</source>
+        <translation>--yes  potwierdza usuwanie</translation>
+    </message>
+    <message>
+        <source>Loads the custom codes of FILE (fields separated by &quot;;&quot;, one data set a line) into the device, line by line, each acknowledged.</source>
+        <translation>Wczytuje kody własne z FILE (pola rozdzielone „;”, jeden zestaw danych w wierszu) do urządzenia, wiersz po wierszu, każdy potwierdzony.</translation>
+    </message>
+    <message>
+        <source>Writes the custom codes the device holds into FILE (standard output without it) in the form load-codes reads, so that a backup loads back as it was.</source>
+        <translation>Zapisuje kody własne z urządzenia do FILE (bez FILE na standardowe wyjście) w postaci czytanej przez load-codes, tak aby kopię zapasową można było wczytać z powrotem bez zmian.</translation>
+    </message>
+    <message>
+        <source>Erases the custom codes on the device (&quot;DEL T&quot;), done when it answers &quot;Ok&quot;.</source>
+        <translation>Usuwa kody własne z urządzenia („DEL T”); gotowe, gdy odpowie „Ok”.</translation>
+    </message>
+    <message>
+        <source>Reads one transponder&apos;s identifier, within --wait seconds.</source>
+        <translation>Odczytuje identyfikator jednego transpondera w ciągu --wait sekund.</translation>
+    </message>
+    <message>
+        <source>Scans one barcode, within --wait seconds.</source>
+        <translation>Skanuje jeden kod kreskowy w ciągu --wait sekund.</translation>
+    </message>
+    <message>
+        <source>Prints every line the device sends, until Ctrl-C.</source>
+        <translation>Wypisuje każdy wiersz wysłany przez urządzenie, aż do Ctrl+C.</translation>
+    </message>
+    <message>
+        <source>Sends TEXT as one command line, as typed, and prints every line that comes back until the device is quiet for --quiet-time milliseconds.</source>
+        <translation>Wysyła TEXT tak, jak wpisano, jako jeden wiersz polecenia i wypisuje każdy zwrócony wiersz, aż urządzenie zamilknie na --quiet-time milisekund.</translation>
+    </message>
+    <message>
+        <source>--quiet-time MS  how long the device may be quiet before the answer counts as whole (default 500)</source>
+        <translation>--quiet-time MS  jak długo urządzenie może milczeć, zanim odpowiedź zostanie uznana za pełną (domyślnie 500)</translation>
+    </message>
+    <message>
+        <source>Lists the ports: what each COMn opens, the serial devices present with their stable name, USB vendor, product and serial number, and which are held, by which program.</source>
+        <translation>Wyświetla porty: co otwiera każdy COMn, obecne urządzenia szeregowe z ich stałą nazwą, producentem, produktem i numerem seryjnym USB oraz które są zajęte i przez jaki program.</translation>
+    </message>
+    <message>
+        <source>Shows the help of a command, or of the program.</source>
+        <translation>Wyświetla pomoc polecenia lub programu.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Polecenia:</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; shows a command&apos;s help; %2 has the rest and the exit statuses.</source>
+        <translation>&apos;%1&apos; wyświetla pomoc polecenia; %2 zawiera resztę i kody wyjścia.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opcje:</translation>
+    </message>
+    <message>
+        <source>The options of every command: %1.</source>
+        <translation>Opcje wszystkich poleceń: %1.</translation>
+    </message>
+    <message>
+        <source>Example:</source>
+        <translation>Przykład:</translation>
+    </message>
+    <message>
+        <source>(did you mean &apos;%1&apos;?)</source>
+        <translation>(czy chodziło o &apos;%1&apos;?)</translation>
+    </message>
+</context>
+<context>
     <name>CommandOptions</name>
     <message>
         <source>Usage: %1 [options]</source>
@@ -679,6 +782,255 @@
     </message>
 </context>
 <context>
+    <name>PortListing</name>
+    <message>
+        <source>, held by %1</source>
+        <translation>, zajęty przez %1</translation>
+    </message>
+    <message>
+        <source>Ports (as mapped in %1):</source>
+        <translation>Porty (według przypisań w %1):</translation>
+    </message>
+    <message>
+        <source> (default)</source>
+        <translation> (domyślnie)</translation>
+    </message>
+    <message>
+        <source>, not present</source>
+        <translation>, brak</translation>
+    </message>
+    <message>
+        <source>, now %1</source>
+        <translation>, obecnie %1</translation>
+    </message>
+    <message>
+        <source>No serial device is present.</source>
+        <translation>Brak urządzeń szeregowych.</translation>
+    </message>
+    <message>
+        <source>Serial devices present:</source>
+        <translation>Obecne urządzenia szeregowe:</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>numer seryjny %1</translation>
+    </message>
+</context>
+<context>
+    <name>PortRun</name>
+    <message>
+        <source>terminated.</source>
+        <translation>zakończono.</translation>
+    </message>
+    <message>
+        <source>hung up.</source>
+        <translation>rozłączono terminal.</translation>
+    </message>
+    <message>
+        <source>interrupted.</source>
+        <translation>przerwano.</translation>
+    </message>
+    <message>
+        <source>1 record in %2</source>
+        <translation>1 rekord w %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 records in %2</source>
+        <translation>
+            <numerusform>%1 rekord w %2</numerusform>
+            <numerusform>%1 rekordy w %2</numerusform>
+            <numerusform>%1 rekordów w %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>records %1/%2</source>
+        <extracomment>Progress of a read-out: one word, then the records written and announced.</extracomment>
+        <translation>rekordy %1/%2</translation>
+    </message>
+    <message>
+        <source>codes %1/%2</source>
+        <extracomment>Progress of a load: one word, then the line being sent and the file&apos;s lines.</extracomment>
+        <translation>kody %1/%2</translation>
+    </message>
+    <message>
+        <source>line %1 is empty: sent as an empty code</source>
+        <translation>wiersz %1 jest pusty: wysłano go jako pusty kod</translation>
+    </message>
+    <message>
+        <source>the device answered &quot;%1&quot; when asked for its %2 (%3).</source>
+        <translation>urządzenie odpowiedziało „%1” na zapytanie o %2 (%3).</translation>
+    </message>
+    <message>
+        <source>the device did not report all its settings.</source>
+        <translation>urządzenie nie podało wszystkich ustawień.</translation>
+    </message>
+    <message>
+        <source>the device did not say how many records it holds.</source>
+        <translation>urządzenie nie podało, ile rekordów zawiera.</translation>
+    </message>
+    <message>
+        <source>records erased</source>
+        <translation>rekordy usunięte</translation>
+    </message>
+    <message>
+        <source>custom codes erased</source>
+        <translation>kody własne usunięte</translation>
+    </message>
+    <message>
+        <source>no such command</source>
+        <translation>nie ma takiego polecenia</translation>
+    </message>
+    <message>
+        <source>read at %1 from %2</source>
+        <translation>odczytano %1 z %2</translation>
+    </message>
+    <message>
+        <source>read at %1</source>
+        <translation>odczytano %1</translation>
+    </message>
+    <message>
+        <source>the device refused %1: it answered &quot;%2&quot;.</source>
+        <translation>urządzenie odrzuciło %1: odpowiedziało „%2”.</translation>
+    </message>
+    <message>
+        <source>the device did not answer %1.</source>
+        <translation>urządzenie nie odpowiedziało na %1.</translation>
+    </message>
+    <message>
+        <source>did not take %1 (the device reports %2)</source>
+        <translation>nie przyjęto %1 (urządzenie podaje %2)</translation>
+    </message>
+    <message>
+        <source>1 setting set and read back</source>
+        <translation>1 ustawienie ustawione i odczytane ponownie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 settings set and read back</source>
+        <translation>
+            <numerusform>%1 ustawienie ustawione i odczytane ponownie</numerusform>
+            <numerusform>%1 ustawienia ustawione i odczytane ponownie</numerusform>
+            <numerusform>%1 ustawień ustawionych i odczytanych ponownie</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no records on the device</source>
+        <translation>brak rekordów w urządzeniu</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 records, not the %3 the device announced.</source>
+        <translation>liczba rekordów w %1 to %2 zamiast %3 zapowiedzianych przez urządzenie.</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <extracomment>Where the records went: the place in &quot;%1 records in %2&quot;.</extracomment>
+        <translation>standardowym wyjściu</translation>
+    </message>
+    <message>
+        <source>The records read are in %1.</source>
+        <translation>Odczytane rekordy są w %1.</translation>
+    </message>
+    <message>
+        <source>%1, not erased: %2</source>
+        <translation>%1, nie usunięto: %2</translation>
+    </message>
+    <message>
+        <source>the device now holds %1 records.</source>
+        <translation>liczba rekordów w urządzeniu wynosi teraz %1.</translation>
+    </message>
+    <message>
+        <source>%1, erased on the device</source>
+        <translation>%1, usunięte z urządzenia</translation>
+    </message>
+    <message>
+        <source>%1 %2 of the %3 records the device announced are in %4.</source>
+        <translation>%1 W %4 jest %2 z %3 rekordów zapowiedzianych przez urządzenie.</translation>
+    </message>
+    <message>
+        <source>1 line of custom codes loaded from %2</source>
+        <translation>wczytano 1 wiersz kodów własnych z %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 lines of custom codes loaded from %2</source>
+        <translation>
+            <numerusform>wczytano %1 wiersz kodów własnych z %2</numerusform>
+            <numerusform>wczytano %1 wiersze kodów własnych z %2</numerusform>
+            <numerusform>wczytano %1 wierszy kodów własnych z %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the device did not say how many custom codes it holds.</source>
+        <translation>urządzenie nie podało, ile kodów własnych zawiera.</translation>
+    </message>
+    <message>
+        <source>the device sent %1 of the %2 custom codes it holds; %3 could not be seen (an empty code comes as an empty line).</source>
+        <translation>urządzenie wysłało %1 z %2 zawartych w nim kodów własnych; nie udało się odczytać %3 (pusty kod przychodzi jako pusty wiersz).</translation>
+    </message>
+    <message>
+        <source>the device sent %1 of the %2 custom codes it holds in %3; %4 could not be seen (an empty code comes as an empty line).</source>
+        <translation>urządzenie wysłało do %3 %1 z %2 zawartych w nim kodów własnych; nie udało się odczytać %4 (pusty kod przychodzi jako pusty wiersz).</translation>
+    </message>
+    <message>
+        <source>1 custom code</source>
+        <translation>1 kod własny</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 custom codes</source>
+        <translation>
+            <numerusform>%1 kod własny</numerusform>
+            <numerusform>%1 kody własne</numerusform>
+            <numerusform>%1 kodów własnych</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 custom code in %2</source>
+        <translation>1 kod własny w %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 custom codes in %2</source>
+        <translation>
+            <numerusform>%1 kod własny w %2</numerusform>
+            <numerusform>%1 kody własne w %2</numerusform>
+            <numerusform>%1 kodów własnych w %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the device answered &quot;%1&quot; to the erase.</source>
+        <translation>urządzenie odpowiedziało „%1” na usuwanie.</translation>
+    </message>
+    <message>
+        <source>the device did not answer the erase.</source>
+        <translation>urządzenie nie odpowiedziało na usuwanie.</translation>
+    </message>
+    <message>
+        <source>the device sent nothing within %1 s.</source>
+        <translation>urządzenie nic nie wysłało w ciągu %1 s.</translation>
+    </message>
+    <message>
+        <source>monitor ended</source>
+        <translation>monitor zakończony</translation>
+    </message>
+    <message>
+        <source>1 line came back</source>
+        <translation>wrócił 1 wiersz</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 lines came back</source>
+        <translation>
+            <numerusform>wrócił %1 wiersz</numerusform>
+            <numerusform>wróciły %1 wiersze</numerusform>
+            <numerusform>wróciło %1 wierszy</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the port closed.</source>
+        <translation>port został zamknięty.</translation>
+    </message>
+    <message>
+        <source>the device did not answer within %1 s.</source>
+        <translation>urządzenie nie odpowiedziało w ciągu %1 s.</translation>
+    </message>
+</context>
+<context>
     <name>QtSerialPort</name>
     <message>
         <source>Port already open</source>
@@ -706,6 +1058,13 @@
     <message>
         <source>The settings could not be saved in %1.</source>
         <translation>Nie można zapisać ustawień w %1.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsTarget</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Nie można zapisać %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1109,6 +1468,203 @@
         <source>now, or a time dd.mm.yyyy hh:mm</source>
         <extracomment>&quot;now&quot; is the value as the user types it: keep it in English. The time&apos;s digits stand in that order, with the dot, the blank and the colon.</extracomment>
         <translation>now lub czas dd.mm.rrrr gg:mm</translation>
+    </message>
+</context>
+<context>
+    <name>SettingChange</name>
+    <message>
+        <source>&apos;%1&apos; is not name=value</source>
+        <translation>&apos;%1&apos; nie ma postaci nazwa=wartość</translation>
+    </message>
+    <message>
+        <source>%1 is reported by the device and cannot be set</source>
+        <translation>%1 podaje urządzenie, nie można tego ustawić</translation>
+    </message>
+    <message>
+        <source>no setting &apos;%1&apos;</source>
+        <translation>brak ustawienia &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>wiersz %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Shelf</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>nie można zapisać na standardowe wyjście: %1</translation>
+    </message>
+    <message>
+        <source>the write failed</source>
+        <translation>zapis nie powiódł się</translation>
+    </message>
+    <message>
+        <source>%1 ports at work</source>
+        <translation>porty w pracy: %1</translation>
+    </message>
+    <message>
+        <source>%1 ports: %2 %3/%4</source>
+        <translation>porty: %1, %2 %3/%4</translation>
+    </message>
+</context>
+<context>
+    <name>ShelfRequest</name>
+    <message>
+        <source>it is UTF-16; save it as UTF-8</source>
+        <translation>jest w UTF-16; należy zapisać go w UTF-8</translation>
+    </message>
+    <message>
+        <source>it holds NUL bytes</source>
+        <translation>zawiera bajty NUL</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8</source>
+        <translation>nie jest w UTF-8</translation>
+    </message>
+    <message>
+        <source>cannot write %1: the folder %2 does not exist</source>
+        <translation>nie można zapisać %1: folder %2 nie istnieje</translation>
+    </message>
+    <message>
+        <source>cannot write %1: the folder %2 cannot be written</source>
+        <translation>nie można zapisać %1: nie można zapisywać w folderze %2</translation>
+    </message>
+    <message>
+        <source>Runs one command on one or more Tagorix data collectors at once, from scripts.</source>
+        <translation>Wykonuje jedno polecenie na jednym lub kilku kolektorach danych Tagorix jednocześnie, ze skryptów.</translation>
+    </message>
+    <message>
+        <source>The port: COM1 to COM255 or 1 to 255 (as the window names them), or a device path. Give it more than once, or as COM1,COM2, to run on several ports at the same time.</source>
+        <translation>Port: COM1 do COM255 lub 1 do 255 (jak w oknie) albo ścieżka urządzenia. Podany kilka razy lub jako COM1,COM2 uruchamia polecenie na kilku portach jednocześnie.</translation>
+    </message>
+    <message>
+        <source>One JSON object per port.</source>
+        <translation>Jeden obiekt JSON na port.</translation>
+    </message>
+    <message>
+        <source>No progress on the terminal.</source>
+        <translation>Bez postępu w terminalu.</translation>
+    </message>
+    <message>
+        <source>How long the device may take to answer the connection, an identifier or a barcode (default 10).</source>
+        <translation>Ile czasu urządzenie ma na odpowiedź na uzgadnianie połączenia, identyfikator lub kod kreskowy (domyślnie 10).</translation>
+    </message>
+    <message>
+        <source>Every line on the wire, both ways, with the time, on standard error.</source>
+        <translation>Każdy wiersz na linii, w obu kierunkach, z czasem, na standardowym wyjściu błędów.</translation>
+    </message>
+    <message>
+        <source>send: how long the device may be quiet before its answer counts as whole (default 500).</source>
+        <translation>send: jak długo urządzenie może milczeć, zanim jego odpowiedź zostanie uznana za pełną (domyślnie 500).</translation>
+    </message>
+    <message>
+        <source>Confirms an erase.</source>
+        <translation>Potwierdza usuwanie.</translation>
+    </message>
+    <message>
+        <source>read-records: once every record is on disk, erase the records on the device.</source>
+        <translation>read-records: gdy wszystkie rekordy są na dysku, usuń rekordy z urządzenia.</translation>
+    </message>
+    <message>
+        <source>set: the profile to apply.</source>
+        <translation>set: profil do zastosowania.</translation>
+    </message>
+    <message>
+        <source>no command &apos;%1&apos;</source>
+        <translation>brak polecenia &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>nie podano polecenia</translation>
+    </message>
+    <message>
+        <source>--wait takes a whole number of seconds from 1 to %1, not &apos;%2&apos;</source>
+        <translation>--wait przyjmuje liczbę całkowitą sekund od 1 do %1, a nie &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--quiet-time takes a whole number of milliseconds from 1 to %1, not &apos;%2&apos;</source>
+        <translation>--quiet-time przyjmuje liczbę całkowitą milisekund od 1 do %1, a nie &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--quiet-time belongs to send</source>
+        <translation>--quiet-time dotyczy polecenia send</translation>
+    </message>
+    <message>
+        <source>ports takes no port and no argument: it lists them all</source>
+        <translation>ports nie przyjmuje portu ani argumentu: wyświetla wszystkie</translation>
+    </message>
+    <message>
+        <source>--port takes COM1 to COM255, 1 to 255 or a device path, not &apos;%1&apos;</source>
+        <translation>--port przyjmuje COM1 do COM255, 1 do 255 lub ścieżkę urządzenia, a nie &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 podano dwukrotnie</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same device</source>
+        <translation>%1 i %2 to to samo urządzenie</translation>
+    </message>
+    <message>
+        <source>--yes belongs to erase-records and erase-codes</source>
+        <translation>--yes dotyczy poleceń erase-records i erase-codes</translation>
+    </message>
+    <message>
+        <source>%1 erases the device&apos;s store: add --yes to do it</source>
+        <translation>%1 usuwa zawartość pamięci urządzenia: aby to zrobić, należy dodać --yes</translation>
+    </message>
+    <message>
+        <source>--from belongs to set</source>
+        <translation>--from dotyczy polecenia set</translation>
+    </message>
+    <message>
+        <source>--erase belongs to read-records</source>
+        <translation>--erase dotyczy polecenia read-records</translation>
+    </message>
+    <message>
+        <source>set takes either --from FILE or NAME=VALUE, not both</source>
+        <translation>set przyjmuje albo --from FILE, albo NAME=VALUE, nie oba naraz</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>nie można odczytać %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file: %2</source>
+        <translation>%1 nie jest plikiem tekstowym: %2</translation>
+    </message>
+    <message>
+        <source>set has nothing to set</source>
+        <translation>set nie ma nic do ustawienia</translation>
+    </message>
+    <message>
+        <source>%1 takes one file</source>
+        <translation>%1 przyjmuje jeden plik</translation>
+    </message>
+    <message>
+        <source>%1 takes a file name, not an empty one</source>
+        <translation>%1 przyjmuje nazwę pliku, a nie pustą nazwę</translation>
+    </message>
+    <message>
+        <source>load-codes reads a file, not standard input</source>
+        <translation>load-codes czyta plik, a nie standardowe wejście</translation>
+    </message>
+    <message>
+        <source>--erase needs a file: the records leave the device only once they are on disk</source>
+        <translation>--erase wymaga pliku: rekordy opuszczają urządzenie dopiero wtedy, gdy są na dysku</translation>
+    </message>
+    <message>
+        <source>with several ports, the file name needs {port}, e.g. records-{port}.csv</source>
+        <translation>przy kilku portach nazwa pliku musi zawierać {port}, np. records-{port}.csv</translation>
+    </message>
+    <message>
+        <source>send takes one command line, in quotes when it has blanks</source>
+        <translation>send przyjmuje jeden wiersz polecenia, w cudzysłowie, jeśli zawiera spacje</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>nieoczekiwany argument &apos;%1&apos;</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,8 @@ enum class ShelfCommand {
     Info, Set, ReadRecords, EraseRecords, LoadCodes, ReadCodes, EraseCodes, ReadId, Scan, Monitor, Send, Ports, Help
 };
 
-// One command of tagorix, as its help tells it.
+// One command of tagorix, as its help tells it: the summary and the options
+// in English, translated by commandHelp.
 struct CommandForm {
     QString name;
     ShelfCommand command;
@@ -23,7 +24,8 @@ struct CommandForm {
 const QList<CommandForm>& commandForms();
 const CommandForm* commandNamed(QStringView name);
 
-// The program's usage line and the list of commands, for --help.
+// The program's usage line, and the list of commands, for --help.
+QString programUsage();
 QString commandList();
 // One command's help: its usage, what it does, its options (for info and set,
 // every setting with what it takes) and an example.
@@ -34,3 +36,5 @@ QString commandHelp(const CommandForm& form);
 std::optional<QString> nearestName(const QString& given, const QStringList& known);
 // " (did you mean 'switch-off-time'?)", or nothing.
 QString suggestion(const QString& given, const QStringList& known);
+// " (did you mean 'NAME'?)".
+QString didYouMean(const QString& name);

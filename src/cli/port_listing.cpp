@@ -5,12 +5,17 @@
 #include "platform/serial_devices.h"
 #include "platform/settings_store.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 namespace {
+struct PortListingTexts {
+    Q_DECLARE_TR_FUNCTIONS(PortListing)
+};
+
 QString hex(std::optional<quint16> id)
 {
     return id ? QStringLiteral("%1").arg(*id, 4, 16, QLatin1Char('0')) : QString();
@@ -26,14 +31,14 @@ QJsonArray holdersJson(const QList<DeviceHolder>& holders)
 
 QString heldText(const QList<DeviceHolder>& holders)
 {
-    return holders.isEmpty() ? QString() : QStringLiteral(", held by ") + holdersText(holders);
+    return holders.isEmpty() ? QString() : PortListingTexts::tr(", held by %1").arg(holdersText(holders));
 }
 } // namespace
 
 QString portListing(const SettingsStore& settings, const SerialDevices& devices, bool json)
 {
     QJsonArray portsJson;
-    QString text = QStringLiteral("Ports (as mapped in %1):\n").arg(settings.fileName());
+    QString text = PortListingTexts::tr("Ports (as mapped in %1):").arg(settings.fileName()) + u'\n';
     for (int number = 1; number <= maxPortNumber; ++number) {
         const bool assigned = hasAssignedDevice(number, settings);
         if (number > windowPortCount && !assigned)
@@ -49,15 +54,17 @@ QString portListing(const SettingsStore& settings, const SerialDevices& devices,
                                  {QStringLiteral("heldBy"), holdersJson(holders)}};
         text += QStringLiteral("  %1 %2%3%4%5\n")
                     .arg(port.name, -6)
-                    .arg(port.path, assigned ? QString() : QStringLiteral(" (default)"),
-                         device.isEmpty() ? QStringLiteral(", not present")
-                                          : (device == port.path ? QString() : QStringLiteral(", now ") + device),
+                    .arg(port.path, assigned ? QString() : PortListingTexts::tr(" (default)"),
+                         device.isEmpty() ? PortListingTexts::tr(", not present")
+                                          : (device == port.path ? QString()
+                                                                 : PortListingTexts::tr(", now %1").arg(device)),
                          heldText(holders));
     }
     QJsonArray devicesJson;
     const QList<SerialDeviceInfo> present = devices.present();
-    text += present.isEmpty() ? QStringLiteral("No serial device is present.\n")
-                              : QStringLiteral("Serial devices present:\n");
+    text += (present.isEmpty() ? PortListingTexts::tr("No serial device is present.")
+                               : PortListingTexts::tr("Serial devices present:"))
+        + u'\n';
     for (const SerialDeviceInfo& info : present) {
         const QList<DeviceHolder> holders = devices.holdersOf(info.path);
         devicesJson << QJsonObject{{QStringLiteral("path"), info.path},
@@ -74,7 +81,7 @@ QString portListing(const SettingsStore& settings, const SerialDevices& devices,
         if (info.vendorId)
             facts << QStringLiteral("USB %1:%2").arg(hex(info.vendorId), hex(info.productId));
         if (!info.serialNumber.isEmpty())
-            facts << QStringLiteral("serial %1").arg(info.serialNumber);
+            facts << PortListingTexts::tr("serial %1").arg(info.serialNumber);
         if (!info.description.isEmpty())
             facts << info.description;
         facts.prepend(info.path);

@@ -7,6 +7,7 @@
 #include "platform/sequential_file.h"
 
 #include "base/latin1.h"
+#include "base/number_text.h"
 
 #include <QFileInfo>
 #include <QTime>
@@ -37,21 +38,30 @@ QString oneLine(const QString& text)
     return sentences.join(u' ');
 }
 
-QString plural(qint64 count, const QString& one, const QString& many)
+// "1 record", "12 records", ...: a count's text in the run's messages.
+QString counted(qint64 count, const char* one, const char* many)
 {
-    return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? one : many);
+    return countedText("PortRun", count, one, many);
 }
 
 // The signal that ended the run: the result line's word and the JSON's.
 std::pair<QString, QString> stoppedBy(int signalNumber)
 {
     if (signalNumber == SIGTERM)
-        return {QStringLiteral("terminated."), QStringLiteral("terminated")};
+        return {PortRun::tr("terminated."), QStringLiteral("terminated")};
 #ifdef SIGHUP
     if (signalNumber == SIGHUP)
-        return {QStringLiteral("hung up."), QStringLiteral("hung-up")};
+        return {PortRun::tr("hung up."), QStringLiteral("hung-up")};
 #endif
-    return {QStringLiteral("interrupted."), QStringLiteral("interrupted")};
+    return {PortRun::tr("interrupted."), QStringLiteral("interrupted")};
+}
+
+// "12 records in records.csv", or in standard output.
+QString recordsIn(qint64 count, const QString& where)
+{
+    return counted(count, QT_TRANSLATE_NOOP("PortRun", "1 record in %2"),
+                   QT_TRANSLATE_N_NOOP("PortRun", "%1 records in %2"))
+        .arg(where);
 }
 
 // Why a port did not open, as a word for scripts.
@@ -128,17 +138,19 @@ PortRun::PortRun(const ShelfRequest& shelfRequest, PortTarget shelfPort, Reporte
     listen(device, &Device::recordWritten, &listening, [this](qint64 written, qint64 announced) {
         if (sinceProgress.elapsed() >= progressEveryMs || written == announced) {
             sinceProgress.restart();
-            reporter.progress(QStringLiteral("records %1/%2").arg(written).arg(announced));
+            //: Progress of a read-out: one word, then the records written and announced.
+            reporter.progress(tr("records %1/%2").arg(written).arg(announced));
         }
     });
     listen(device, &Device::codeLineStarting, &listening, [this](qint64 line, qint64 fileLines) {
         if (sinceProgress.elapsed() >= progressEveryMs || line == fileLines) {
             sinceProgress.restart();
-            reporter.progress(QStringLiteral("codes %1/%2").arg(line).arg(fileLines));
+            //: Progress of a load: one word, then the line being sent and the file's lines.
+            reporter.progress(tr("codes %1/%2").arg(line).arg(fileLines));
         }
     });
     listen(device, &Device::codeLineEmpty, &listening, [this](qint64 line) {
-        reporter.note(QStringLiteral("line %1 is empty: sent as an empty code").arg(line));
+        reporter.note(tr("line %1 is empty: sent as an empty code").arg(line));
     });
     if (request.verbose)
         serial.setTrafficObserver([this](const QByteArray& bytes, bool toDevice) {
@@ -226,15 +238,14 @@ std::optional<PortOutcome> PortRun::connect()
         return ending ? ended() : failedWith(*handlerFailure);
     if (readBackAnswer)
         return PortOutcome::of(ExitStatus::DeviceFailed,
-                               QStringLiteral("the device answered \"%1\" when asked for its %2 (%3).")
+                               tr("the device answered \"%1\" when asked for its %2 (%3).")
                                    .arg(readBackAnswer->second, readBackAnswer->first->name,
                                         readBackAnswer->first->keyword),
                                deviceError);
     if (receiveFailure)
         return failedWith(*receiveFailure);
     if (!reported)
-        return PortOutcome::of(ExitStatus::DeviceFailed, QStringLiteral("the device did not report all its settings."),
-                               noAnswer);
+        return PortOutcome::of(ExitStatus::DeviceFailed, tr("the device did not report all its settings."), noAnswer);
     return std::nullopt;
 }
 
@@ -246,7 +257,7 @@ std::optional<PortOutcome> PortRun::statistics()
         return std::nullopt;
     if (ending)
         return ended();
-    return PortOutcome::of(ExitStatus::DeviceFailed, QStringLiteral("the device did not say how many records it holds."),
+    return PortOutcome::of(ExitStatus::DeviceFailed, tr("the device did not say how many records it holds."),
                            noAnswer);
 }
 
@@ -264,9 +275,9 @@ PortOutcome PortRun::perform()
     case ShelfCommand::ReadCodes:
         return readCodes();
     case ShelfCommand::EraseRecords:
-        return erase(confirmed.eraseRecords(), QStringLiteral("records"));
+        return erase(confirmed.eraseRecords(), tr("records erased"));
     case ShelfCommand::EraseCodes:
-        return erase(confirmed.eraseCodes(), QStringLiteral("custom codes"));
+        return erase(confirmed.eraseCodes(), tr("custom codes erased"));
     case ShelfCommand::ReadId:
         return identifier(DeviceCommands::readIdCommand);
     case ShelfCommand::Scan:
@@ -279,7 +290,7 @@ PortOutcome PortRun::perform()
     case ShelfCommand::Help:
         break;
     }
-    return PortOutcome::of(ExitStatus::Usage, QStringLiteral("no such command"), QStringLiteral("usage"));
+    return PortOutcome::of(ExitStatus::Usage, tr("no such command"), QStringLiteral("usage"));
 }
 
 PortOutcome PortRun::info()
@@ -295,9 +306,8 @@ PortOutcome PortRun::info()
                  << QStringLiteral("%1=%2").arg(recordsName).arg(counts->second);
     result.json.insert(customCodesName, counts->first);
     result.json.insert(recordsName, counts->second);
-    result.result = QStringLiteral("read at %1").arg(clockText(clock.now()));
-    if (port.path != port.name)
-        result.result += QStringLiteral(" from ") + port.path;
+    result.result = port.path != port.name ? tr("read at %1 from %2").arg(clockText(clock.now()), port.path)
+                                           : tr("read at %1").arg(clockText(clock.now()));
     return result;
 }
 
@@ -311,22 +321,20 @@ PortOutcome PortRun::set()
         return ended();
     case Kind::Refused:
         return PortOutcome::of(ExitStatus::DeviceFailed,
-                               QStringLiteral("the device refused %1: it answered \"%2\".").arg(change, applied.answer),
+                               tr("the device refused %1: it answered \"%2\".").arg(change, applied.answer),
                                deviceError);
     case Kind::Unanswered:
-        return PortOutcome::of(ExitStatus::DeviceFailed, QStringLiteral("the device did not answer %1.").arg(change),
-                               noAnswer);
+        return PortOutcome::of(ExitStatus::DeviceFailed, tr("the device did not answer %1.").arg(change), noAnswer);
     case Kind::NotTaken:
         return PortOutcome::of(ExitStatus::DeviceFailed,
-                               QStringLiteral("did not take %1 (the device reports %2)").arg(change, applied.answer),
+                               tr("did not take %1 (the device reports %2)").arg(change, applied.answer),
                                QStringLiteral("not-taken"));
     case Kind::Taken:
         break;
     }
     PortOutcome result = PortOutcome::of(
-        ExitStatus::Done,
-        plural(request.changes.size(), QStringLiteral("setting"), QStringLiteral("settings"))
-            + QStringLiteral(" set and read back"));
+        ExitStatus::Done, counted(request.changes.size(), QT_TRANSLATE_NOOP("PortRun", "1 setting set and read back"),
+                                  QT_TRANSLATE_N_NOOP("PortRun", "%1 settings set and read back")));
     result.json.insert(QStringLiteral("set"), int(request.changes.size()));
     return result;
 }
@@ -346,20 +354,20 @@ PortOutcome PortRun::readRecords()
             // Unattended, an empty file for every plug-in would be noise.
             target.keepPartOrNothing();
             result.file.clear();
-            result.result = QStringLiteral("no records on the device");
+            result.result = tr("no records on the device");
             return result;
         }
         if (!ending && exchangeResult->succeeded()) {
             // Only whole, complete records take the target's place.
             if (target.recordsWritten() != std::max<qint64>(exchangeResult->total, 0))
                 throw Failure(FailureNumber::DeviceIoError,
-                              QStringLiteral("%1 holds %2 records, not the %3 the device announced.")
-                                  .arg(target.partialPath())
-                                  .arg(target.recordsWritten())
-                                  .arg(exchangeResult->total));
+                              tr("%1 holds %2 records, not the %3 the device announced.")
+                                  .arg(target.partialPath(), QString::number(target.recordsWritten()),
+                                       QString::number(exchangeResult->total)));
             result.file = target.toStandardOutput() ? QString() : target.commit();
-            result.result = plural(exchangeResult->done, QStringLiteral("record"), QStringLiteral("records"))
-                + QStringLiteral(" in ") + (target.toStandardOutput() ? QStringLiteral("standard output") : result.file);
+            //: Where the records went: the place in "%1 records in %2".
+            const QString standardOutput = tr("standard output");
+            result.result = recordsIn(exchangeResult->done, target.toStandardOutput() ? standardOutput : result.file);
         }
     } catch (const Failure& failure) {
         result = failedWith(failure);
@@ -372,7 +380,7 @@ PortOutcome PortRun::readRecords()
     } else if (result.status != ExitStatus::Done) {
         target.keepPartOrNothing();
         if (QFileInfo::exists(target.partialPath()))
-            result.result += QStringLiteral(" The records read are in %1.").arg(target.partialPath());
+            result.result += u' ' + tr("The records read are in %1.").arg(target.partialPath());
         else
             result.file.clear();
     }
@@ -390,22 +398,22 @@ PortOutcome PortRun::eraseAfterReadOut(PortOutcome readOut)
     const auto keptBecause = [&readOut](int status, const QString& why, const QString& word) {
         readOut.status = status;
         readOut.error = word;
-        readOut.result += QStringLiteral(", not erased: ") + why;
+        readOut.result = tr("%1, not erased: %2").arg(readOut.result, why);
         return readOut;
     };
     if (ending)
         return keptBecause(ended().status, ended().result, ended().error);
     if (!counts || counts->second != *readOut.total)
         return keptBecause(ExitStatus::DeviceFailed,
-                           counts ? QStringLiteral("the device now holds %1 records.").arg(counts->second)
-                                  : QStringLiteral("the device did not say how many records it holds."),
+                           counts ? tr("the device now holds %1 records.").arg(counts->second)
+                                  : tr("the device did not say how many records it holds."),
                            counts ? QStringLiteral("records-changed") : noAnswer);
     const ConfirmedCommands::Answer answer = confirmed.eraseRecords();
-    const PortOutcome erased = erase(answer, QStringLiteral("records"));
+    const PortOutcome erased = erase(answer, tr("records erased"));
     if (erased.status != ExitStatus::Done)
         return keptBecause(erased.status, erased.result, erased.error);
     readOut.erased = true;
-    readOut.result += QStringLiteral(", erased on the device");
+    readOut.result = tr("%1, erased on the device").arg(readOut.result);
     return readOut;
 }
 
@@ -435,17 +443,15 @@ PortOutcome PortRun::exchangeOutcome(const ExchangeResult& result, const QString
         out.error = exchangeWord(result.outcome);
     if (result.outcome == Outcome::FileFailed && receiveFailure) {
         out.status = ExitStatus::FileFailed;
-        out.result = QStringLiteral("%1 %2 of the %3 records the device announced are in %4.")
-                         .arg(receiveFailure->description)
-                         .arg(result.done)
-                         .arg(result.total)
-                         .arg(file);
+        out.result = tr("%1 %2 of the %3 records the device announced are in %4.")
+                         .arg(receiveFailure->description, QString::number(result.done),
+                              QString::number(result.total), file);
     } else if (result.exchange == ExchangeResult::Exchange::Records && result.succeeded()) {
-        out.result = plural(result.done, QStringLiteral("record"), QStringLiteral("records"))
-            + QStringLiteral(" in ") + file;
+        out.result = recordsIn(result.done, file);
     } else if (result.succeeded()) {
-        out.result = plural(result.done, QStringLiteral("line"), QStringLiteral("lines"))
-            + QStringLiteral(" of custom codes loaded from ") + file;
+        out.result = counted(result.done, QT_TRANSLATE_NOOP("PortRun", "1 line of custom codes loaded from %2"),
+                             QT_TRANSLATE_N_NOOP("PortRun", "%1 lines of custom codes loaded from %2"))
+                         .arg(file);
     } else {
         out.status = ExitStatus::DeviceFailed;
         out.result = oneLine(result.text);
@@ -460,7 +466,7 @@ PortOutcome PortRun::readCodes()
         return ended();
     if (readout.answer.kind != ConfirmedCommands::Answer::Kind::Ok)
         return PortOutcome::of(ExitStatus::DeviceFailed,
-                               QStringLiteral("the device did not say how many custom codes it holds."), noAnswer);
+                               tr("the device did not say how many custom codes it holds."), noAnswer);
     // Every code that came is kept, also when some did not, in the form the
     // load reads: a backup loads back as it was.
     PortOutcome result;
@@ -477,35 +483,40 @@ PortOutcome PortRun::readCodes()
         SequentialFile::writeWhole(result.file, file);
     }
     const qint64 unseen = readout.held - readout.codes.size();
-    const QString where = result.file.isEmpty() ? QString() : QStringLiteral(" in ") + result.file;
+    const QString sent = QString::number(readout.codes.size());
+    const QString held = QString::number(readout.held);
     if (unseen > 0) {
         result.status = ExitStatus::DeviceFailed;
         result.error = QStringLiteral("codes-unseen");
-        result.result = QStringLiteral("the device sent %1 of the %2 custom codes it holds%3; %4 could not be seen "
-                                       "(an empty code comes as an empty line).")
-                            .arg(readout.codes.size())
-                            .arg(readout.held)
-                            .arg(where)
-                            .arg(unseen);
+        result.result = result.file.isEmpty()
+            ? tr("the device sent %1 of the %2 custom codes it holds; %3 could not be seen (an empty code comes as "
+                 "an empty line).")
+                  .arg(sent, held, QString::number(unseen))
+            : tr("the device sent %1 of the %2 custom codes it holds in %3; %4 could not be seen (an empty code "
+                 "comes as an empty line).")
+                  .arg(sent, held, result.file, QString::number(unseen));
         return result;
     }
-    result.result = plural(readout.codes.size(), QStringLiteral("custom code"), QStringLiteral("custom codes")) + where;
+    result.result = result.file.isEmpty()
+        ? counted(readout.codes.size(), QT_TRANSLATE_NOOP("PortRun", "1 custom code"),
+                  QT_TRANSLATE_N_NOOP("PortRun", "%1 custom codes"))
+        : counted(readout.codes.size(), QT_TRANSLATE_NOOP("PortRun", "1 custom code in %2"),
+                  QT_TRANSLATE_N_NOOP("PortRun", "%1 custom codes in %2"))
+              .arg(result.file);
     return result;
 }
 
-PortOutcome PortRun::erase(const ConfirmedCommands::Answer& answer, const QString& what)
+PortOutcome PortRun::erase(const ConfirmedCommands::Answer& answer, const QString& done)
 {
     using Kind = ConfirmedCommands::Answer::Kind;
     switch (answer.kind) {
     case Kind::Ok:
-        return PortOutcome::of(ExitStatus::Done, what + QStringLiteral(" erased"));
+        return PortOutcome::of(ExitStatus::Done, done);
     case Kind::Refused:
         return PortOutcome::of(ExitStatus::DeviceFailed,
-                               QStringLiteral("the device answered \"%1\" to the erase.").arg(answer.line),
-                               deviceError);
+                               tr("the device answered \"%1\" to the erase.").arg(answer.line), deviceError);
     case Kind::None:
-        return PortOutcome::of(ExitStatus::DeviceFailed, QStringLiteral("the device did not answer the erase."),
-                               noAnswer);
+        return PortOutcome::of(ExitStatus::DeviceFailed, tr("the device did not answer the erase."), noAnswer);
     case Kind::PortClosed:
         break;
     }
@@ -520,7 +531,7 @@ PortOutcome PortRun::identifier(const QString& command)
         if (ending)
             return ended();
         return PortOutcome::of(ExitStatus::DeviceFailed,
-                               QStringLiteral("the device sent nothing within %1 s.").arg(request.waitSeconds),
+                               tr("the device sent nothing within %1 s.").arg(request.waitSeconds),
                                noAnswer);
     }
     PortOutcome result = PortOutcome::of(ExitStatus::Done, *identifierText);
@@ -543,7 +554,7 @@ PortOutcome PortRun::monitor()
         LLONG_MAX);
     // A signal (Ctrl-C) is how a monitor ends.
     if (stopSignal != 0)
-        return PortOutcome::of(ExitStatus::Done, QStringLiteral("monitor ended"));
+        return PortOutcome::of(ExitStatus::Done, tr("monitor ended"));
     return ended();
 }
 
@@ -559,8 +570,8 @@ PortOutcome PortRun::send()
     }
     if (ending)
         return ended();
-    return PortOutcome::of(ExitStatus::Done,
-                           plural(told, QStringLiteral("line"), QStringLiteral("lines")) + QStringLiteral(" came back"));
+    return PortOutcome::of(ExitStatus::Done, counted(told, QT_TRANSLATE_NOOP("PortRun", "1 line came back"),
+                                                     QT_TRANSLATE_N_NOOP("PortRun", "%1 lines came back")));
 }
 
 bool PortRun::waitUntil(const std::function<bool()>& done, qint64 maxMs)
@@ -578,12 +589,12 @@ bool PortRun::waitUntil(const std::function<bool()>& done, qint64 maxMs)
 PortOutcome PortRun::ended() const
 {
     if (!ending)
-        return PortOutcome::of(ExitStatus::PortFailed, QStringLiteral("the port closed."), QStringLiteral("lost"));
+        return PortOutcome::of(ExitStatus::PortFailed, tr("the port closed."), QStringLiteral("lost"));
     const QString told = ending->cutShort.isEmpty() ? QString() : u' ' + oneLine(ending->cutShort);
     switch (ending->reason) {
     case ConnectionEnding::Reason::NoAnswer:
         return PortOutcome::of(ExitStatus::DeviceFailed,
-                               QStringLiteral("the device did not answer within %1 s.").arg(request.waitSeconds),
+                               tr("the device did not answer within %1 s.").arg(request.waitSeconds),
                                noAnswer);
     case ConnectionEnding::Reason::Lost:
         return PortOutcome::of(ExitStatus::PortFailed, ending->loss + told, QStringLiteral("lost"));

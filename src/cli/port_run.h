@@ -8,6 +8,7 @@
 #include "platform/qt_clock.h"
 #include "platform/qt_serial_port.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QStringList>
 #include <QTimer>
@@ -18,6 +19,7 @@
 // drives the core's connection as the window does: the same hand-shake and
 // read-back first, then the same commands and exchanges, and the same ending.
 class PortRun {
+    Q_DECLARE_TR_FUNCTIONS(PortRun)
 public:
     struct Reporter {
         std::function<void(const QString& progress)> progress; // e.g. "records 120/412"
@@ -42,7 +44,8 @@ private:
     PortOutcome readRecords();
     PortOutcome loadCodes();
     PortOutcome readCodes();
-    PortOutcome erase(const ConfirmedCommands::Answer& answer, const QString& what);
+    // done: the result line of an erase that the device confirmed.
+    PortOutcome erase(const ConfirmedCommands::Answer& answer, const QString& done);
     PortOutcome identifier(const QString& command);
     PortOutcome monitor();
     PortOutcome send();

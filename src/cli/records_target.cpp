@@ -23,7 +23,7 @@ QString numbered(const QString& path, int number)
 
 [[noreturn]] void throwFileFailure(const QString& path, const QString& why)
 {
-    throw Failure(FailureNumber::FileAccessError, QStringLiteral("Cannot write %1: %2").arg(path, why));
+    throw Failure(FailureNumber::FileAccessError, RecordsTarget::tr("Cannot write %1: %2").arg(path, why));
 }
 } // namespace
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 // Where a read-out's records go. They come into a file beside the target
@@ -9,6 +10,7 @@
 // it was, and the whole records read so far in the partial file. "-" is
 // standard output (the records are kept in a temporary file meanwhile).
 class RecordsTarget {
+    Q_DECLARE_TR_FUNCTIONS(RecordsTarget)
 public:
     // neverReplace: an existing file is kept and the records go to the next
     // free name, "records-1.csv", "records-2.csv", ...

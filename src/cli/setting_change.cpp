@@ -2,7 +2,13 @@
 
 #include "cli/commands.h"
 
+#include <QCoreApplication>
+
 namespace {
+struct ChangeTexts {
+    Q_DECLARE_TR_FUNCTIONS(SettingChange)
+};
+
 // What the device reports and nothing sets: the battery level and the counts.
 bool isReportOnly(QStringView name)
 {
@@ -15,16 +21,16 @@ std::variant<SettingChange, QString> settingChange(const QString& assignment)
 {
     const qsizetype equals = assignment.indexOf(u'=');
     if (equals <= 0)
-        return QStringLiteral("'%1' is not name=value").arg(assignment);
+        return ChangeTexts::tr("'%1' is not name=value").arg(assignment);
     const QString name = assignment.left(equals).trimmed();
     if (isReportOnly(name))
-        return QStringLiteral("%1 is reported by the device and cannot be set").arg(name);
+        return ChangeTexts::tr("%1 is reported by the device and cannot be set").arg(name);
     const Setting* setting = settingNamed(name);
     if (!setting) {
         QStringList names{QString(clockSetting().name)};
         for (const Setting& known : deviceSettings())
             names << QString(known.name);
-        return QStringLiteral("no setting '%1'%2").arg(name, suggestion(name, names));
+        return ChangeTexts::tr("no setting '%1'").arg(name) + suggestion(name, names);
     }
     auto value = parsedValue(*setting, QStringView(assignment).mid(equals + 1));
     if (value.index() == 1)
@@ -44,7 +50,7 @@ std::variant<QList<SettingChange>, QString> profileChanges(const QString& text)
             continue;
         auto change = settingChange(line);
         if (change.index() == 1)
-            return QStringLiteral("line %1: %2").arg(i + 1).arg(std::get<1>(change));
+            return ChangeTexts::tr("line %1: %2").arg(QString::number(i + 1), std::get<1>(change));
         const SettingChange& taken = std::get<0>(change);
         changes.removeIf([&](const SettingChange& earlier) { return earlier.setting == taken.setting; });
         changes << taken;

@@ -59,6 +59,11 @@ bool writeOut(std::FILE* stream, const QString& text)
     return writeOut(stream, text.toLocal8Bit());
 }
 
+QString cannotWriteOut(const QString& why)
+{
+    return QStringLiteral("tagorix: ") + Shelf::tr("cannot write to standard output: %1").arg(why) + u'\n';
+}
+
 // What the device sent, for JSON: its bytes read as UTF-8 where they are,
 // else one character per byte, so that "café" stays "café" either way.
 QString readable(const QString& deviceText)
@@ -132,7 +137,7 @@ int Shelf::run()
         QCoreApplication::exec();
     clearProgress();
     if (!outputFailure.isEmpty()) {
-        writeOut(stderr, QStringLiteral("tagorix: cannot write to standard output: %1\n").arg(outputFailure));
+        writeOut(stderr, cannotWriteOut(outputFailure));
         worst = std::max(worst, int(ExitStatus::FileFailed));
     }
     return worst;
@@ -141,7 +146,7 @@ int Shelf::run()
 void Shelf::writeResults(const QByteArray& bytes)
 {
     if (!writeOut(stdout, bytes) && outputFailure.isEmpty())
-        outputFailure = errno != 0 ? qt_error_string(errno) : QStringLiteral("the write failed");
+        outputFailure = errno != 0 ? qt_error_string(errno) : tr("the write failed");
 }
 
 bool Shelf::dataOnStandardOutput() const
@@ -241,8 +246,10 @@ QString progressLine(const QMap<QString, QString>& progress, int width)
             done += match.captured(2).toLongLong();
             total += match.captured(3).toLongLong();
         }
-        line = word.isEmpty() ? QStringLiteral("%1 ports at work").arg(progress.size())
-                              : QStringLiteral("%1 ports: %2 %3/%4").arg(progress.size()).arg(word).arg(done).arg(total);
+        line = word.isEmpty() ? Shelf::tr("%1 ports at work").arg(progress.size())
+                              : Shelf::tr("%1 ports: %2 %3/%4")
+                                    .arg(QString::number(progress.size()), word, QString::number(done),
+                                         QString::number(total));
     }
     return line.left(std::max(1, width - 1));
 }
@@ -260,6 +267,6 @@ int listPorts(const ShelfRequest& request, const SettingsStore& settings)
     const QtSerialDevices devices;
     if (writeOut(stdout, portListing(settings, devices, request.json).toUtf8()))
         return ExitStatus::Done;
-    writeOut(stderr, QStringLiteral("tagorix: cannot write to standard output: %1\n").arg(qt_error_string(errno)));
+    writeOut(stderr, cannotWriteOut(qt_error_string(errno)));
     return ExitStatus::FileFailed;
 }

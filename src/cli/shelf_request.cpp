@@ -6,6 +6,7 @@
 #include "platform/port_names.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QFile>
@@ -14,17 +15,18 @@
 #include <variant>
 
 namespace {
+struct RequestTexts {
+    Q_DECLARE_TR_FUNCTIONS(ShelfRequest)
+};
+
 const QString program = QStringLiteral("tagorix");
 const QString portPlaceholder = QStringLiteral("{port}");
 
 QString helpText(const QCommandLineParser& parser)
 {
-    QString text = QStringLiteral("Usage: %1 [--port COMn|n|PATH]... [--json] [--quiet] [--wait SECONDS] [--verbose] "
-                                  "COMMAND [ARGUMENTS]\n")
-                       .arg(program);
     QString rest = parser.helpText();
     rest.remove(0, rest.indexOf(u'\n') + 1);
-    return text + rest + commandList();
+    return programUsage() + rest + commandList();
 }
 
 std::optional<PortTarget> shelfPort(const QString& text, const SettingsStore& settings)
@@ -52,13 +54,13 @@ QString jsonLine(const QJsonObject& object)
 QString notText(const QByteArray& bytes)
 {
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
-        return QStringLiteral("it is UTF-16; save it as UTF-8");
+        return RequestTexts::tr("it is UTF-16; save it as UTF-8");
     if (bytes.contains('\0'))
-        return QStringLiteral("it holds NUL bytes");
+        return RequestTexts::tr("it holds NUL bytes");
     QStringDecoder utf8(QStringDecoder::Utf8);
     (void)utf8.decode(bytes);
     if (utf8.hasError())
-        return QStringLiteral("it is not UTF-8");
+        return RequestTexts::tr("it is not UTF-8");
     return {};
 }
 
@@ -67,12 +69,17 @@ QString unwritableFolder(const QString& file)
 {
     const QFileInfo folder(QFileInfo(file).absolutePath());
     if (!folder.exists())
-        return QStringLiteral("cannot write %1: the folder %2 does not exist").arg(file, folder.filePath());
+        return RequestTexts::tr("cannot write %1: the folder %2 does not exist").arg(file, folder.filePath());
     if (!folder.isDir() || !folder.isWritable())
-        return QStringLiteral("cannot write %1: the folder %2 cannot be written").arg(file, folder.filePath());
+        return RequestTexts::tr("cannot write %1: the folder %2 cannot be written").arg(file, folder.filePath());
     return {};
 }
 } // namespace
+
+bool asksForJson(const QStringList& arguments)
+{
+    return arguments.contains(QStringLiteral("--json"));
+}
 
 QString fileNamePart(const PortTarget& port)
 {
@@ -102,33 +109,33 @@ ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const Setti
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Runs one command on one or more Tagorix data collectors at once, from scripts."));
+        RequestTexts::tr("Runs one command on one or more Tagorix data collectors at once, from scripts."));
     addStandardOptions(parser);
     const QCommandLineOption portOption(
         {QStringLiteral("p"), QStringLiteral("port")},
-        QStringLiteral("The port: COM1 to COM255 or 1 to 255 (as the window names them), or a device path. Give "
-                       "it more than once, or as COM1,COM2, to run on several ports at the same time."),
+        RequestTexts::tr("The port: COM1 to COM255 or 1 to 255 (as the window names them), or a device path. "
+                         "Give it more than once, or as COM1,COM2, to run on several ports at the same time."),
         QStringLiteral("COMn|PATH"));
-    const QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("One JSON object per port."));
+    const QCommandLineOption jsonOption(QStringLiteral("json"), RequestTexts::tr("One JSON object per port."));
     const QCommandLineOption quietOption({QStringLiteral("q"), QStringLiteral("quiet")},
-                                         QStringLiteral("No progress on the terminal."));
+                                         RequestTexts::tr("No progress on the terminal."));
     const QCommandLineOption waitOption(
         QStringLiteral("wait"),
-        QStringLiteral("How long the device may take to answer the connection, an identifier or a barcode "
-                       "(default 10)."),
+        RequestTexts::tr("How long the device may take to answer the connection, an identifier or a barcode "
+                         "(default 10)."),
         QStringLiteral("SECONDS"), QStringLiteral("10"));
     const QCommandLineOption verboseOption({QStringLiteral("v"), QStringLiteral("verbose")},
-                                           QStringLiteral("Every line on the wire, both ways, with the time, on "
-                                                          "standard error."));
+                                           RequestTexts::tr("Every line on the wire, both ways, with the time, "
+                                                            "on standard error."));
     const QCommandLineOption quietTimeOption(
         QStringLiteral("quiet-time"),
-        QStringLiteral("send: how long the device may be quiet before its answer counts as whole (default 500)."),
+        RequestTexts::tr("send: how long the device may be quiet before its answer counts as whole (default 500)."),
         QStringLiteral("MS"), QStringLiteral("500"));
-    const QCommandLineOption yesOption(QStringLiteral("yes"), QStringLiteral("Confirms an erase."));
+    const QCommandLineOption yesOption(QStringLiteral("yes"), RequestTexts::tr("Confirms an erase."));
     const QCommandLineOption eraseOption(
         QStringLiteral("erase"),
-        QStringLiteral("read-records: once every record is on disk, erase the records on the device."));
-    const QCommandLineOption fromOption(QStringLiteral("from"), QStringLiteral("set: the profile to apply."),
+        RequestTexts::tr("read-records: once every record is on disk, erase the records on the device."));
+    const QCommandLineOption fromOption(QStringLiteral("from"), RequestTexts::tr("set: the profile to apply."),
                                         QStringLiteral("FILE"));
     const QList<QCommandLineOption> options{portOption, jsonOption,  quietOption, waitOption,     verboseOption,
                                             yesOption,  eraseOption, fromOption,  quietTimeOption};
@@ -137,7 +144,7 @@ ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const Setti
     ShelfCommandLine line;
     line.request.startedAt = QDateTime::currentDateTime();
     // Known before the parser has judged the rest: a usage error is JSON too.
-    const bool json = arguments.contains(QStringLiteral("--json"));
+    const bool json = asksForJson(arguments);
     const auto usage = [&line, json](const QString& message) {
         line.exit = usageError(program, message);
         if (json)
@@ -161,8 +168,8 @@ ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const Setti
         QString message = parser.errorText();
         if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty()) {
             if (const std::optional<QString> meant = nearestName(unknown.constFirst(), known))
-                message = QStringLiteral("%1 (did you mean '--%2'?)")
-                              .arg(message.endsWith(u'.') ? message.chopped(1) : message, *meant);
+                message = (message.endsWith(u'.') ? message.chopped(1) : message)
+                    + didYouMean(QStringLiteral("--") + *meant);
         }
         return usage(message);
     }
@@ -178,7 +185,7 @@ ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const Setti
     const auto commandFor = [&](const QString& name) -> std::variant<const CommandForm*, ShelfCommandLine> {
         if (const CommandForm* form = commandNamed(name))
             return form;
-        return usage(QStringLiteral("no command '%1'%2").arg(name, suggestion(name, commandNames)));
+        return usage(RequestTexts::tr("no command '%1'").arg(name) + suggestion(name, commandNames));
     };
     if (parser.isSet(QStringLiteral("version")))
         return help(QStringLiteral("%1 %2\n").arg(program, programVersion()));
@@ -194,7 +201,7 @@ ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const Setti
         return help(commandHelp(*std::get<0>(form)));
     }
     if (positional.isEmpty())
-        return usage(QStringLiteral("no command given"));
+        return usage(RequestTexts::tr("no command given"));
     request.commandName = positional.takeFirst();
     auto form = commandFor(request.commandName);
     if (form.index() == 1)
@@ -207,20 +214,18 @@ ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const Setti
     bool waitOk = false;
     request.waitSeconds = parser.value(waitOption).toInt(&waitOk);
     if (!waitOk || request.waitSeconds < 1 || request.waitSeconds > maxWaitSeconds)
-        return usage(QStringLiteral("--wait takes a whole number of seconds from 1 to %1, not '%2'")
-                         .arg(maxWaitSeconds)
-                         .arg(parser.value(waitOption)));
+        return usage(RequestTexts::tr("--wait takes a whole number of seconds from 1 to %1, not '%2'")
+                         .arg(QString::number(maxWaitSeconds), parser.value(waitOption)));
     bool quietTimeOk = false;
     request.quietTimeMs = parser.value(quietTimeOption).toInt(&quietTimeOk);
     if (!quietTimeOk || request.quietTimeMs < 1 || request.quietTimeMs > maxWaitSeconds * 1000)
-        return usage(QStringLiteral("--quiet-time takes a whole number of milliseconds from 1 to %1, not '%2'")
-                         .arg(maxWaitSeconds * 1000)
-                         .arg(parser.value(quietTimeOption)));
+        return usage(RequestTexts::tr("--quiet-time takes a whole number of milliseconds from 1 to %1, not '%2'")
+                         .arg(QString::number(maxWaitSeconds * 1000), parser.value(quietTimeOption)));
     if (parser.isSet(quietTimeOption) && request.command != ShelfCommand::Send)
-        return usage(QStringLiteral("--quiet-time belongs to send"));
+        return usage(RequestTexts::tr("--quiet-time belongs to send"));
     if (request.command == ShelfCommand::Ports) {
         if (!positional.isEmpty() || parser.isSet(portOption))
-            return usage(QStringLiteral("ports takes no port and no argument: it lists them all"));
+            return usage(RequestTexts::tr("ports takes no port and no argument: it lists them all"));
         return line;
     }
 
@@ -234,37 +239,39 @@ ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const Setti
     for (const QString& text : portTexts) {
         const std::optional<PortTarget> port = shelfPort(text.trimmed(), settings);
         if (!port)
-            return usage(QStringLiteral("--port takes COM1 to COM255, 1 to 255 or a device path, not '%1'").arg(text));
+            return usage(
+                RequestTexts::tr("--port takes COM1 to COM255, 1 to 255 or a device path, not '%1'").arg(text));
         for (const PortTarget& other : request.ports)
             if (sameDevice(other.path, port->path))
                 return usage(other.name == port->name
-                                 ? QStringLiteral("%1 is given twice").arg(port->name)
-                                 : QStringLiteral("%1 and %2 are the same device").arg(other.name, port->name));
+                                 ? RequestTexts::tr("%1 is given twice").arg(port->name)
+                                 : RequestTexts::tr("%1 and %2 are the same device").arg(other.name, port->name));
         request.ports << *port;
     }
 
     const bool erases = request.command == ShelfCommand::EraseRecords || request.command == ShelfCommand::EraseCodes;
     if (parser.isSet(yesOption) && !erases)
-        return usage(QStringLiteral("--yes belongs to erase-records and erase-codes"));
+        return usage(RequestTexts::tr("--yes belongs to erase-records and erase-codes"));
     if (erases && !parser.isSet(yesOption))
-        return usage(QStringLiteral("%1 erases the device's store: add --yes to do it").arg(request.commandName));
+        return usage(RequestTexts::tr("%1 erases the device's store: add --yes to do it").arg(request.commandName));
     if (parser.isSet(fromOption) && request.command != ShelfCommand::Set)
-        return usage(QStringLiteral("--from belongs to set"));
+        return usage(RequestTexts::tr("--from belongs to set"));
     request.erase = parser.isSet(eraseOption);
     if (request.erase && request.command != ShelfCommand::ReadRecords)
-        return usage(QStringLiteral("--erase belongs to read-records"));
+        return usage(RequestTexts::tr("--erase belongs to read-records"));
 
     switch (request.command) {
     case ShelfCommand::Set:
         if (parser.isSet(fromOption)) {
             if (!positional.isEmpty())
-                return usage(QStringLiteral("set takes either --from FILE or NAME=VALUE, not both"));
+                return usage(RequestTexts::tr("set takes either --from FILE or NAME=VALUE, not both"));
             QFile profile(parser.value(fromOption));
             if (!profile.open(QIODevice::ReadOnly | QIODevice::Text))
-                return fileError(QStringLiteral("cannot read %1: %2").arg(profile.fileName(), profile.errorString()));
+                return fileError(
+                    RequestTexts::tr("cannot read %1: %2").arg(profile.fileName(), profile.errorString()));
             const QByteArray bytes = profile.readAll();
             if (const QString why = notText(bytes); !why.isEmpty())
-                return usage(QStringLiteral("%1 is not a text file: %2").arg(profile.fileName(), why));
+                return usage(RequestTexts::tr("%1 is not a text file: %2").arg(profile.fileName(), why));
             auto changes = profileChanges(QString::fromUtf8(bytes));
             if (changes.index() == 1)
                 return usage(QStringLiteral("%1: %2").arg(profile.fileName(), std::get<1>(changes)));
@@ -278,26 +285,28 @@ ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const Setti
             }
         }
         if (request.changes.isEmpty())
-            return usage(QStringLiteral("set has nothing to set"));
+            return usage(RequestTexts::tr("set has nothing to set"));
         return line;
     case ShelfCommand::ReadRecords:
     case ShelfCommand::LoadCodes:
     case ShelfCommand::ReadCodes: {
         const bool fileOptional = request.command == ShelfCommand::ReadCodes;
         if (positional.size() > 1 || (positional.isEmpty() && !fileOptional))
-            return usage(QStringLiteral("%1 takes one file").arg(request.commandName));
+            return usage(RequestTexts::tr("%1 takes one file").arg(request.commandName));
         request.file = positional.value(0, QStringLiteral("-"));
         if (request.file.isEmpty())
-            return usage(QStringLiteral("%1 takes a file name, not an empty one").arg(request.commandName));
+            return usage(RequestTexts::tr("%1 takes a file name, not an empty one").arg(request.commandName));
         const bool writes = request.command != ShelfCommand::LoadCodes;
         if (request.toStandardOutput() && !writes)
-            return usage(QStringLiteral("load-codes reads a file, not standard input"));
+            return usage(RequestTexts::tr("load-codes reads a file, not standard input"));
         // Standard output is no disk for records that leave the device.
         if (request.toStandardOutput() && request.erase)
-            return usage(QStringLiteral("--erase needs a file: the records leave the device only once they are on disk"));
+            return usage(
+                RequestTexts::tr("--erase needs a file: the records leave the device only once they are on disk"));
         // Several ports writing one file would mix their lines.
         if (request.severalPorts() && writes && !request.file.contains(portPlaceholder))
-            return usage(QStringLiteral("with several ports, the file name needs {port}, e.g. records-{port}.csv"));
+            return usage(
+                RequestTexts::tr("with several ports, the file name needs {port}, e.g. records-{port}.csv"));
         if (request.toStandardOutput())
             return line;
         // Checked before any port is opened: a run must not fail after the
@@ -308,20 +317,20 @@ ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const Setti
                 if (const QString why = unwritableFolder(file); !why.isEmpty())
                     return fileError(why);
             } else if (QFile codes(file); !codes.open(QIODevice::ReadOnly)) {
-                return fileError(QStringLiteral("cannot read %1: %2").arg(file, codes.errorString()));
+                return fileError(RequestTexts::tr("cannot read %1: %2").arg(file, codes.errorString()));
             }
         }
         return line;
     }
     case ShelfCommand::Send:
         if (positional.size() != 1 || positional.constFirst().isEmpty())
-            return usage(QStringLiteral("send takes one command line, in quotes when it has blanks"));
+            return usage(RequestTexts::tr("send takes one command line, in quotes when it has blanks"));
         // The bytes as typed, one character each, as the device gets them.
         request.text = QString::fromLatin1(positional.constFirst().toLocal8Bit());
         return line;
     default:
         if (!positional.isEmpty())
-            return usage(QStringLiteral("unexpected argument '%1'").arg(positional.constFirst()));
+            return usage(RequestTexts::tr("unexpected argument '%1'").arg(positional.constFirst()));
         return line;
     }
 }

@@ -63,6 +63,11 @@ struct ShelfCommandLine {
     QString json;
 };
 
+// Whether the command line asks for JSON output, known before it is parsed:
+// the program then speaks English, so that what scripts read is the same in
+// every language, usage errors included.
+bool asksForJson(const QStringList& arguments);
+
 // tagorix [--port COMn|n|PATH]... [--json] [--quiet] [--wait SECONDS] COMMAND [ARGUMENTS].
 // Without --port, the port chosen last in the window. A COMn port opens the
 // device the settings name for it, as in the window; a relative path is

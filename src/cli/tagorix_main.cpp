@@ -12,7 +12,11 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    speakUserLanguage(app);
+    // What scripts read of --json is the same in every language.
+    if (asksForJson(QCoreApplication::arguments()))
+        speakEnglishOnly();
+    else
+        speakUserLanguage(app);
     QCoreApplication::setApplicationName(QStringLiteral("tagorix"));
     QCoreApplication::setApplicationVersion(programVersion());
     // Read only: the command line finds ports as the window does, and never

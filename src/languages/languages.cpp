@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <clocale>
+
 namespace {
 const QString catalogue = QStringLiteral("tagorix_");
 const QString qtCatalogue = QStringLiteral("qtbase_");
@@ -77,4 +79,11 @@ QString speakUserLanguage(QCoreApplication& application, const QString& folder)
     install(new QTranslator(&application), qtCatalogue + language,
             {folder, QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
     return language;
+}
+
+void speakEnglishOnly()
+{
+#ifdef LC_MESSAGES
+    std::setlocale(LC_MESSAGES, "C");
+#endif
 }

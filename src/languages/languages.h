@@ -29,3 +29,9 @@ QString translationsFolder();
 // Installs the program's translation and Qt's own for the user's language
 // into the application; the language chosen, empty for English.
 QString speakUserLanguage(QCoreApplication& application, const QString& folder = translationsFolder());
+
+// English whatever the user's language, the system's words for its errors
+// included (the C library's, "No such file or directory"): for output that
+// scripts read. Called instead of speakUserLanguage, once the application
+// object has taken the locale from the environment.
+void speakEnglishOnly();
