@@ -44,11 +44,16 @@ QString programVersion()
     return QStringLiteral(TAGORIX_VERSION);
 }
 
-void addStandardOptions(QCommandLineParser& parser)
+QList<QCommandLineOption> standardOptions()
 {
     // Not addVersionOption(): its -v would clash with the simulator's --verbose.
-    parser.addOption({{QStringLiteral("h"), helpName}, QStringLiteral("Show this help and exit.")});
-    parser.addOption({versionName, QStringLiteral("Show the version and exit.")});
+    return {{{QStringLiteral("h"), helpName}, QStringLiteral("Show this help and exit.")},
+            {versionName, QStringLiteral("Show the version and exit.")}};
+}
+
+void addStandardOptions(QCommandLineParser& parser)
+{
+    parser.addOptions(standardOptions());
 }
 
 std::optional<EarlyExit> parseStandardOptions(QCommandLineParser& parser, const QString& program,
