@@ -6,6 +6,8 @@
 #include "core/device_settings.h"
 #include "platform/serial_devices.h"
 
+#include <algorithm>
+
 namespace {
 const QString endOfOptions = QStringLiteral("--");
 
@@ -19,9 +21,16 @@ bool takesValue(const QCommandLineOption& option)
     return !option.valueName().isEmpty();
 }
 
+// Kept, as the options found are pointed to.
+const QList<QCommandLineOption>& everyOption()
+{
+    static const QList<QCommandLineOption> options = shelfOptions().all();
+    return options;
+}
+
 const QCommandLineOption* optionNamed(QStringView name)
 {
-    for (const QCommandLineOption& option : shelfOptions().all())
+    for (const QCommandLineOption& option : everyOption())
         if (option.names().contains(name))
             return &option;
     return nullptr;
@@ -61,7 +70,7 @@ bool ownedBy(const CommandForm& form, const QString& option)
 QStringList optionWords(const CommandForm* command)
 {
     QStringList words;
-    for (const QCommandLineOption& option : shelfOptions().all())
+    for (const QCommandLineOption& option : everyOption())
         for (const QString& name : option.names()) {
             const QString word = QStringLiteral("--") + name;
             if (name.size() < 2)
