@@ -62,6 +62,20 @@ QString notText(const QByteArray& bytes)
     return {};
 }
 
+// Why a file cannot be read, told without opening it (a named pipe would
+// wait for a writer); empty when it can.
+QString unreadableFile(const QString& path)
+{
+    const QFileInfo file(path);
+    if (!file.exists())
+        return QStringLiteral("cannot read %1: there is no such file").arg(path);
+    if (!file.isFile())
+        return QStringLiteral("cannot read %1: it is not a file (a folder, a pipe or a device)").arg(path);
+    if (!file.isReadable())
+        return QStringLiteral("cannot read %1: this user may not read it").arg(path);
+    return {};
+}
+
 // Why the records or codes cannot be written there; empty when they can.
 QString unwritableFolder(const QString& file)
 {
@@ -263,9 +277,15 @@ ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const Setti
             if (!positional.isEmpty())
                 return usage(QStringLiteral("set takes either --from FILE or NAME=VALUE, not both"));
             QFile profile(parser.value(option.from));
+            if (const QString why = unreadableFile(profile.fileName()); !why.isEmpty())
+                return fileError(why);
             if (!profile.open(QIODevice::ReadOnly | QIODevice::Text))
                 return fileError(QStringLiteral("cannot read %1: %2").arg(profile.fileName(), profile.errorString()));
-            const QByteArray bytes = profile.readAll();
+            // A profile is a few lines; a larger file was given by mistake.
+            constexpr qint64 profileBytes = 1 << 20;
+            const QByteArray bytes = profile.read(profileBytes + 1);
+            if (bytes.size() > profileBytes)
+                return usage(QStringLiteral("%1 is too large for a profile").arg(profile.fileName()));
             if (const QString why = notText(bytes); !why.isEmpty())
                 return usage(QStringLiteral("%1 is not a text file: %2").arg(profile.fileName(), why));
             auto changes = profileChanges(QString::fromUtf8(bytes));
@@ -310,8 +330,8 @@ ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const Setti
             if (writes) {
                 if (const QString why = unwritableFolder(file); !why.isEmpty())
                     return fileError(why);
-            } else if (QFile codes(file); !codes.open(QIODevice::ReadOnly)) {
-                return fileError(QStringLiteral("cannot read %1: %2").arg(file, codes.errorString()));
+            } else if (const QString why = unreadableFile(file); !why.isEmpty()) {
+                return fileError(why);
             }
         }
         return line;
