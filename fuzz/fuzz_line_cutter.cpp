@@ -16,9 +16,9 @@
 #include "core/reply_dispatch.h"
 #include "platform/failure_report.h"
 #include "platform/fake/fake_platform.h"
+#include "fuzz_support.h"
 #include "receive_input.h"
 
-#include <QCoreApplication>
 #include <cstdint>
 #include <cstdlib>
 #include <utility>
@@ -72,11 +72,7 @@ struct World {
 
 World& world()
 {
-    static int argc = 1;
-    static char name[] = "fuzz_line_cutter";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication* app = new QCoreApplication(argc, argv);
-    (void)app;
+    startCoreApplication();
     static World* w = new World;
     return *w;
 }

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Checks the Debian package as a desktop and a system meet it: lints the
-# desktop entry, the AppStream metadata and the package, verifies the offload
-# unit and tries the offload rule on a device. With --install it then installs
+# desktop entry, the AppStream metadata and the package, has bash-completion
+# load the completion, verifies the offload unit and tries the offload rule on
+# a device. With --install it then installs
 # the package into this machine, runs the installed programs, resolves the menu
-# entry's Exec and Icon, verifies the installed unit and rule, removes the
+# entry's Exec and Icon, verifies the installed completion, unit and rule, removes the
 # package and makes sure nothing of it is left behind; a tagorix-tool package
 # already installed is purged first.
 # Usage: scripts/check-package.sh [--install] path/to/tagorix-tool_<version>_<arch>.deb
@@ -88,6 +89,17 @@ check_rule() {
   grep -Eq "^SYSTEMD_WANTS=(.* )?${unit/@/@tty}( |\$)" <<<"$named" || fail "a named device does not start ${unit/@/@tty}: $named"
 }
 
+# bash-completion loads tagorix's completion by the command's name from the
+# folders under $1 (and its own, where the package installs it).
+check_bash_completion() {
+  local loaded
+  loaded=$(XDG_DATA_DIRS=$1 bash -c 'source /usr/share/bash-completion/bash_completion
+    _completion_loader tagorix; complete -p tagorix' 2>&1)
+  grep -q -- '-F _tagorix tagorix$' <<<"$loaded" || fail "bash-completion does not load tagorix's completion: $loaded"
+}
+echo "-- bash completion"
+check_bash_completion "$unpacked/usr/share"
+
 echo "-- systemd-analyze verify, udevadm test"
 # Before installing, the package's tree is the root; the unit's default
 # dependencies (sysinit.target and the like) are the machine's. Its manual
@@ -141,6 +153,7 @@ for file in /usr/lib/systemd/system/$unit /usr/lib/udev/rules.d/$rule; do
 done
 if command -v man >/dev/null; then verify_unit; else verify_unit --man=no; fi
 check_rule
+check_bash_completion /usr/share
 echo "installed size: $(dpkg-query -W -f='${Installed-Size}' "$package") KiB"
 
 # Remove, not purge: what a user runs must take everything away.

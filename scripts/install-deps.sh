@@ -8,7 +8,7 @@ set -euo pipefail
 # lrelease, qt6-translations-l10n Qt's own texts in other languages.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev libgl-dev librsvg2-bin
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-          clang libclang-rt-14-dev ccache xvfb xauth x11-apps fonts-dejavu-core "$@")
+          clang libclang-rt-14-dev ccache xvfb xauth x11-apps fonts-dejavu-core bash-completion "$@")
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the warnings-as-errors build, the same tests
 # under AddressSanitizer and UndefinedBehaviorSanitizer, the Debian package
-# (lints, and an install test where wanted), and a short fuzzing run of the
-# receive path, and the Windows build under Wine where wanted. Installs what
+# (lints, and an install test where wanted), a short fuzzing run of the
+# receive path, the command line and the file readers, and the Windows build
+# under Wine where wanted. Installs what
 # is missing first. Prints each stage's time.
 #   scripts/test.sh [--install-test] [--windows]
 # The install test puts the package into this machine and removes it again
@@ -65,7 +66,7 @@ else
   scripts/check-package.sh "$deb"
 fi
 
-stage "Fuzzing the receive path"
+stage "Fuzzing the receive path, the command line and the file readers"
 scripts/fuzz.sh
 if ((windows)); then
   stage "Windows build under Wine"

@@ -22,6 +22,7 @@
 #ifdef Q_OS_LINUX
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #endif
 #ifndef TAGORIX_SIM_PROGRAM // the simulator program is built on Linux only
 #define TAGORIX_SIM_PROGRAM ""
@@ -192,6 +193,9 @@ void CliTest::commandsOnSimulatedDevices()
          ".*\"done\":1,\"erased\":false,\"error\":\"memory-full\",\"file\":\"{dir}/codes.csv\".*\"total\":3\\}\n"},
         {"load-codes, missing file, checked first", {}, {"-p", "{dir}/none", "load-codes", "{dir}/none.csv"}, 4, "",
          "cannot read {dir}/none.csv"},
+        {"load-codes from a named pipe, without waiting for a writer", {},
+         port + QStringList{"load-codes", "{dir}/pipe.csv"}, 4, "", "it is not a file"},
+        {"a profile that never ends", {}, port + QStringList{"set", "--from", "/dev/zero"}, 4, "", "it is not a file"},
         {"load-codes, a usage error in JSON", {}, port + QStringList{"--json", "load-codes"}, 2,
          "\\{\"command\":\"load-codes\",\"done\":null,\"erased\":false,\"error\":\"usage\",\"file\":null,"
          "\"port\":null,\"result\":\"load-codes takes one file\",\"status\":2,\"total\":null\\}\n"},
@@ -250,6 +254,9 @@ void CliTest::commandsOnSimulatedDevices()
         }
         r.device = std::make_unique<SimProgram>(QStringList{"-v"} + row.simOptions);
         QVERIFY2(!r.device->path.isEmpty(), row.name);
+#ifdef Q_OS_LINUX
+        QVERIFY(::mkfifo(QFile::encodeName(r.dir.filePath("pipe.csv")).constData(), 0600) == 0);
+#endif
         QVERIFY(QDir(r.dir.path()).mkpath("out"));
         QVERIFY(QFile::link(r.device->path, r.dir.filePath("out/dev5")));
         if (row.comPort > 0) {

@@ -50,8 +50,10 @@ private slots:
         // The list keeps showing the port the commands go to, and the open
         // port cannot be remapped.
         QVERIFY(!h.form().Port->isEnabled());
-        QVERIFY(!h.form().portDevices->isEnabled());
-        QVERIFY(!h.form().assignDevice->isEnabled());
+        if (h.form().portDevices) { // Windows has no port assignment
+            QVERIFY(!h.form().portDevices->isEnabled());
+            QVERIFY(!h.form().assignDevice->isEnabled());
+        }
         QCOMPARE(h.form().ReplyMode, ReplyModes::HandshakeAndReadBack);
         QCOMPARE(h.window->device().handshake().countdown(), 5);
     }
@@ -126,7 +128,7 @@ private slots:
         QVERIFY(!h.fakes.port.isOpen());
         QVERIFY(allPagesEnabled(h.form(), false));
         QVERIFY(h.form().Port->isEnabled());
-        QVERIFY(h.form().assignDevice->isEnabled());
+        QVERIFY(!h.form().assignDevice || h.form().assignDevice->isEnabled());
         QCOMPARE(h.form().Connect->text(), QStringLiteral("Connect"));
         QCOMPARE(h.form().akku->value(), 0);
         QCOMPARE(h.form().ReplyMode, 0);

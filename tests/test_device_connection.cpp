@@ -431,6 +431,7 @@ void DeviceConnectionTest::reportsAreReadOnce_data()
     QTest::newRow("no number is off") << "beeper" << "x" << "0";
     QTest::newRow("a list's number") << "tag-type" << " 8" << "8";
     QTest::newRow("steps as text") << "read-timeout" << "20" << "20";
+    QTest::newRow("a large number, every digit") << "read-timeout" << "1234567" << "1234567";
     QTest::newRow("a text that is no number") << "read-timeout" << "n/a" << "n/a";
     QTest::newRow("battery") << "battery" << "57" << "57";
 }

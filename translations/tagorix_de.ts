@@ -1659,6 +1659,22 @@
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>unerwartetes Argument &apos;%1&apos;</translation>
     </message>
+    <message>
+        <source>cannot read %1: there is no such file</source>
+        <translation>%1 kann nicht gelesen werden: Diese Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>cannot read %1: it is not a file (a folder, a pipe or a device)</source>
+        <translation>%1 kann nicht gelesen werden: Es ist keine Datei (sondern ein Ordner, eine Pipe oder ein Gerät)</translation>
+    </message>
+    <message>
+        <source>cannot read %1: this user may not read it</source>
+        <translation>%1 kann nicht gelesen werden: Dieser Benutzer darf sie nicht lesen</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a profile</source>
+        <translation>%1 ist zu groß für ein Profil</translation>
+    </message>
 </context>
 <context>
     <name>Statistics</name>

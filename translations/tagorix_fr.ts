@@ -1659,6 +1659,22 @@
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>argument inattendu &apos;%1&apos;</translation>
     </message>
+    <message>
+        <source>cannot read %1: there is no such file</source>
+        <translation>impossible de lire %1 : ce fichier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>cannot read %1: it is not a file (a folder, a pipe or a device)</source>
+        <translation>impossible de lire %1 : ce n&apos;est pas un fichier (mais un dossier, un tube ou un périphérique)</translation>
+    </message>
+    <message>
+        <source>cannot read %1: this user may not read it</source>
+        <translation>impossible de lire %1 : cet utilisateur n&apos;a pas le droit de le lire</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a profile</source>
+        <translation>%1 est trop volumineux pour un profil</translation>
+    </message>
 </context>
 <context>
     <name>Statistics</name>

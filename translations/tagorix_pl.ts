@@ -1666,6 +1666,22 @@
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>nieoczekiwany argument &apos;%1&apos;</translation>
     </message>
+    <message>
+        <source>cannot read %1: there is no such file</source>
+        <translation>nie można odczytać %1: taki plik nie istnieje</translation>
+    </message>
+    <message>
+        <source>cannot read %1: it is not a file (a folder, a pipe or a device)</source>
+        <translation>nie można odczytać %1: to nie jest plik (to folder, potok lub urządzenie)</translation>
+    </message>
+    <message>
+        <source>cannot read %1: this user may not read it</source>
+        <translation>nie można odczytać %1: ten użytkownik nie ma prawa go odczytać</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a profile</source>
+        <translation>%1 jest zbyt duży jak na profil</translation>
+    </message>
 </context>
 <context>
     <name>Statistics</name>

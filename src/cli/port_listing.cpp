@@ -35,14 +35,21 @@ QString heldText(const QList<DeviceHolder>& holders)
 }
 } // namespace
 
+QList<int> listedPortNumbers(const SettingsStore& settings)
+{
+    QList<int> numbers;
+    for (int number = 1; number <= maxPortNumber; ++number)
+        if (number <= windowPortCount || hasAssignedDevice(number, settings))
+            numbers << number;
+    return numbers;
+}
+
 QString portListing(const SettingsStore& settings, const SerialDevices& devices, bool json)
 {
     QJsonArray portsJson;
     QString text = PortListingTexts::tr("Ports (as mapped in %1):").arg(settings.fileName()) + u'\n';
-    for (int number = 1; number <= maxPortNumber; ++number) {
+    for (const int number : listedPortNumbers(settings)) {
         const bool assigned = hasAssignedDevice(number, settings);
-        if (number > windowPortCount && !assigned)
-            continue;
         const PortTarget port = portTarget(number, settings);
         const QFileInfo file(port.path);
         const QString device = file.exists() ? file.canonicalFilePath() : QString();

@@ -1,9 +1,14 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 class SerialDevices;
 class SettingsStore;
+
+// The COMn that `tagorix ports` lists: the window's COM1 to COM16, and any
+// other that the settings map.
+QList<int> listedPortNumbers(const SettingsStore& settings);
 
 // `tagorix ports`: what each COMn opens (the window's COM1 to COM16 and any
 // other the settings map), the serial devices present with their stable

@@ -64,6 +64,20 @@ QString notText(const QByteArray& bytes)
     return {};
 }
 
+// Why a file cannot be read, told without opening it (a named pipe would
+// wait for a writer); empty when it can.
+QString unreadableFile(const QString& path)
+{
+    const QFileInfo file(path);
+    if (!file.exists())
+        return RequestTexts::tr("cannot read %1: there is no such file").arg(path);
+    if (!file.isFile())
+        return RequestTexts::tr("cannot read %1: it is not a file (a folder, a pipe or a device)").arg(path);
+    if (!file.isReadable())
+        return RequestTexts::tr("cannot read %1: this user may not read it").arg(path);
+    return {};
+}
+
 // Why the records or codes cannot be written there; empty when they can.
 QString unwritableFolder(const QString& file)
 {
@@ -105,41 +119,45 @@ QString ShelfRequest::fileFor(const PortTarget& port) const
         .replace(QStringLiteral("{time}"), startedAt.toString(QStringLiteral("HHmmss")));
 }
 
+const ShelfOptions& shelfOptions()
+{
+    // Made once, after the program has chosen its language.
+    static const ShelfOptions options{
+        {{QStringLiteral("p"), QStringLiteral("port")},
+         RequestTexts::tr("The port: COM1 to COM255 or 1 to 255 (as the window names them), or a device path. "
+                          "Give it more than once, or as COM1,COM2, to run on several ports at the same time."),
+         QStringLiteral("COMn|PATH")},
+        {QStringLiteral("json"), RequestTexts::tr("One JSON object per port.")},
+        {{QStringLiteral("q"), QStringLiteral("quiet")}, RequestTexts::tr("No progress on the terminal.")},
+        {QStringLiteral("wait"),
+         RequestTexts::tr("How long the device may take to answer the connection, an identifier or a barcode "
+                          "(default 10)."),
+         QStringLiteral("SECONDS"), QStringLiteral("10")},
+        {{QStringLiteral("v"), QStringLiteral("verbose")},
+         RequestTexts::tr("Every line on the wire, both ways, with the time, on standard error.")},
+        {QStringLiteral("quiet-time"),
+         RequestTexts::tr("send: how long the device may be quiet before its answer counts as whole (default 500)."),
+         QStringLiteral("MS"), QStringLiteral("500")},
+        {QStringLiteral("yes"), RequestTexts::tr("Confirms an erase.")},
+        {QStringLiteral("erase"),
+         RequestTexts::tr("read-records: once every record is on disk, erase the records on the device.")},
+        {QStringLiteral("from"), RequestTexts::tr("set: the profile to apply."), QStringLiteral("FILE")},
+    };
+    return options;
+}
+
+QList<QCommandLineOption> ShelfOptions::all() const
+{
+    return standardOptions() + QList<QCommandLineOption>{port, json, quiet, wait, verbose, yes, erase, from, quietTime};
+}
+
 ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const SettingsStore& settings)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         RequestTexts::tr("Runs one command on one or more Tagorix data collectors at once, from scripts."));
-    addStandardOptions(parser);
-    const QCommandLineOption portOption(
-        {QStringLiteral("p"), QStringLiteral("port")},
-        RequestTexts::tr("The port: COM1 to COM255 or 1 to 255 (as the window names them), or a device path. "
-                         "Give it more than once, or as COM1,COM2, to run on several ports at the same time."),
-        QStringLiteral("COMn|PATH"));
-    const QCommandLineOption jsonOption(QStringLiteral("json"), RequestTexts::tr("One JSON object per port."));
-    const QCommandLineOption quietOption({QStringLiteral("q"), QStringLiteral("quiet")},
-                                         RequestTexts::tr("No progress on the terminal."));
-    const QCommandLineOption waitOption(
-        QStringLiteral("wait"),
-        RequestTexts::tr("How long the device may take to answer the connection, an identifier or a barcode "
-                         "(default 10)."),
-        QStringLiteral("SECONDS"), QStringLiteral("10"));
-    const QCommandLineOption verboseOption({QStringLiteral("v"), QStringLiteral("verbose")},
-                                           RequestTexts::tr("Every line on the wire, both ways, with the time, "
-                                                            "on standard error."));
-    const QCommandLineOption quietTimeOption(
-        QStringLiteral("quiet-time"),
-        RequestTexts::tr("send: how long the device may be quiet before its answer counts as whole (default 500)."),
-        QStringLiteral("MS"), QStringLiteral("500"));
-    const QCommandLineOption yesOption(QStringLiteral("yes"), RequestTexts::tr("Confirms an erase."));
-    const QCommandLineOption eraseOption(
-        QStringLiteral("erase"),
-        RequestTexts::tr("read-records: once every record is on disk, erase the records on the device."));
-    const QCommandLineOption fromOption(QStringLiteral("from"), RequestTexts::tr("set: the profile to apply."),
-                                        QStringLiteral("FILE"));
-    const QList<QCommandLineOption> options{portOption, jsonOption,  quietOption, waitOption,     verboseOption,
-                                            yesOption,  eraseOption, fromOption,  quietTimeOption};
-    parser.addOptions(options);
+    const ShelfOptions& option = shelfOptions();
+    parser.addOptions(option.all());
 
     ShelfCommandLine line;
     line.request.startedAt = QDateTime::currentDateTime();
@@ -160,9 +178,9 @@ ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const Setti
         return line;
     };
     if (!parser.parse(arguments)) {
-        QStringList known{QStringLiteral("help"), QStringLiteral("version")};
-        for (const QCommandLineOption& option : options)
-            for (const QString& name : option.names())
+        QStringList known;
+        for (const QCommandLineOption& knownOption : option.all())
+            for (const QString& name : knownOption.names())
                 if (name.size() > 1)
                     known << name;
         QString message = parser.errorText();
@@ -207,34 +225,34 @@ ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const Setti
     if (form.index() == 1)
         return std::get<1>(form);
     request.command = std::get<0>(form)->command;
-    request.verbose = parser.isSet(verboseOption);
-    request.json = parser.isSet(jsonOption);
-    request.quiet = parser.isSet(quietOption);
+    request.verbose = parser.isSet(option.verbose);
+    request.json = parser.isSet(option.json);
+    request.quiet = parser.isSet(option.quiet);
 
     bool waitOk = false;
-    request.waitSeconds = parser.value(waitOption).toInt(&waitOk);
+    request.waitSeconds = parser.value(option.wait).toInt(&waitOk);
     if (!waitOk || request.waitSeconds < 1 || request.waitSeconds > maxWaitSeconds)
         return usage(RequestTexts::tr("--wait takes a whole number of seconds from 1 to %1, not '%2'")
-                         .arg(QString::number(maxWaitSeconds), parser.value(waitOption)));
+                         .arg(QString::number(maxWaitSeconds), parser.value(option.wait)));
     bool quietTimeOk = false;
-    request.quietTimeMs = parser.value(quietTimeOption).toInt(&quietTimeOk);
+    request.quietTimeMs = parser.value(option.quietTime).toInt(&quietTimeOk);
     if (!quietTimeOk || request.quietTimeMs < 1 || request.quietTimeMs > maxWaitSeconds * 1000)
         return usage(RequestTexts::tr("--quiet-time takes a whole number of milliseconds from 1 to %1, not '%2'")
-                         .arg(QString::number(maxWaitSeconds * 1000), parser.value(quietTimeOption)));
-    if (parser.isSet(quietTimeOption) && request.command != ShelfCommand::Send)
+                         .arg(QString::number(maxWaitSeconds * 1000), parser.value(option.quietTime)));
+    if (parser.isSet(option.quietTime) && request.command != ShelfCommand::Send)
         return usage(RequestTexts::tr("--quiet-time belongs to send"));
     if (request.command == ShelfCommand::Ports) {
-        if (!positional.isEmpty() || parser.isSet(portOption))
+        if (!positional.isEmpty() || parser.isSet(option.port))
             return usage(RequestTexts::tr("ports takes no port and no argument: it lists them all"));
         return line;
     }
 
     QStringList portTexts;
-    for (const QString& value : parser.values(portOption))
+    for (const QString& value : parser.values(option.port))
         portTexts << value.split(u',');
     // Only no --port at all means the window's port: an empty one (a script's
     // unset variable) must not reach another device.
-    if (!parser.isSet(portOption))
+    if (!parser.isSet(option.port))
         portTexts << portKey(std::max(0, chosenPortPosition(settings)) + 1);
     for (const QString& text : portTexts) {
         const std::optional<PortTarget> port = shelfPort(text.trimmed(), settings);
@@ -250,26 +268,32 @@ ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const Setti
     }
 
     const bool erases = request.command == ShelfCommand::EraseRecords || request.command == ShelfCommand::EraseCodes;
-    if (parser.isSet(yesOption) && !erases)
+    if (parser.isSet(option.yes) && !erases)
         return usage(RequestTexts::tr("--yes belongs to erase-records and erase-codes"));
-    if (erases && !parser.isSet(yesOption))
+    if (erases && !parser.isSet(option.yes))
         return usage(RequestTexts::tr("%1 erases the device's store: add --yes to do it").arg(request.commandName));
-    if (parser.isSet(fromOption) && request.command != ShelfCommand::Set)
+    if (parser.isSet(option.from) && request.command != ShelfCommand::Set)
         return usage(RequestTexts::tr("--from belongs to set"));
-    request.erase = parser.isSet(eraseOption);
+    request.erase = parser.isSet(option.erase);
     if (request.erase && request.command != ShelfCommand::ReadRecords)
         return usage(RequestTexts::tr("--erase belongs to read-records"));
 
     switch (request.command) {
     case ShelfCommand::Set:
-        if (parser.isSet(fromOption)) {
+        if (parser.isSet(option.from)) {
             if (!positional.isEmpty())
                 return usage(RequestTexts::tr("set takes either --from FILE or NAME=VALUE, not both"));
-            QFile profile(parser.value(fromOption));
+            QFile profile(parser.value(option.from));
+            if (const QString why = unreadableFile(profile.fileName()); !why.isEmpty())
+                return fileError(why);
             if (!profile.open(QIODevice::ReadOnly | QIODevice::Text))
                 return fileError(
                     RequestTexts::tr("cannot read %1: %2").arg(profile.fileName(), profile.errorString()));
-            const QByteArray bytes = profile.readAll();
+            // A profile is a few lines; a larger file was given by mistake.
+            constexpr qint64 profileBytes = 1 << 20;
+            const QByteArray bytes = profile.read(profileBytes + 1);
+            if (bytes.size() > profileBytes)
+                return usage(RequestTexts::tr("%1 is too large for a profile").arg(profile.fileName()));
             if (const QString why = notText(bytes); !why.isEmpty())
                 return usage(RequestTexts::tr("%1 is not a text file: %2").arg(profile.fileName(), why));
             auto changes = profileChanges(QString::fromUtf8(bytes));
@@ -316,8 +340,8 @@ ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const Setti
             if (writes) {
                 if (const QString why = unwritableFolder(file); !why.isEmpty())
                     return fileError(why);
-            } else if (QFile codes(file); !codes.open(QIODevice::ReadOnly)) {
-                return fileError(RequestTexts::tr("cannot read %1: %2").arg(file, codes.errorString()));
+            } else if (const QString why = unreadableFile(file); !why.isEmpty()) {
+                return fileError(why);
             }
         }
         return line;

@@ -68,6 +68,14 @@ struct ShelfCommandLine {
 // every language, usage errors included.
 bool asksForJson(const QStringList& arguments);
 
+// The options of tagorix, for its parser and its completion.
+struct ShelfOptions {
+    QCommandLineOption port, json, quiet, wait, verbose, quietTime, yes, erase, from;
+    // Those, --help and --version: every option the parser takes, in the order --help lists them.
+    QList<QCommandLineOption> all() const;
+};
+const ShelfOptions& shelfOptions();
+
 // tagorix [--port COMn|n|PATH]... [--json] [--quiet] [--wait SECONDS] COMMAND [ARGUMENTS].
 // Without --port, the port chosen last in the window. A COMn port opens the
 // device the settings name for it, as in the window; a relative path is

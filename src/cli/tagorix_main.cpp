@@ -1,7 +1,9 @@
+#include "cli/completion.h"
 #include "cli/shelf.h"
 #include "cli/shelf_request.h"
 #include "languages/languages.h"
 #include "options/command_options.h"
+#include "platform/qt_serial_devices.h"
 #include "platform/qt_settings_store.h"
 
 #include <QCoreApplication>
@@ -22,7 +24,11 @@ int main(int argc, char* argv[])
     // Read only: the command line finds ports as the window does, and never
     // writes the settings.
     const QtSettingsStore settings;
-    const ShelfCommandLine commandLine = parseShelfCommandLine(QCoreApplication::arguments(), settings);
+    const QStringList arguments = QCoreApplication::arguments();
+    // The shells' completion scripts call it; it is no option of a command.
+    if (arguments.value(1) == completeOption)
+        return finish(completeCommandLine(arguments.mid(2), settings, QtSerialDevices()));
+    const ShelfCommandLine commandLine = parseShelfCommandLine(arguments, settings);
     if (commandLine.exit) {
         std::fputs(commandLine.json.toUtf8().constData(), stdout);
         return finish(*commandLine.exit);

@@ -178,7 +178,10 @@ void DataExchange::loadCodes(const QString& path)
     qint64 acknowledged = 0;
     putUnanswered = false;
     RunningExchange& exchange = device.exchange();
-    exchange.begin([this, &acknowledged] { return loadCutShort(acknowledged, putUnanswered ? lineOut : 0); });
+    // A line whose "Ok" came in the same events as the end is not counted yet.
+    exchange.begin([this, &acknowledged] {
+        return loadCutShort(acknowledged + (AckFlag == 1 ? 1 : 0), putUnanswered ? lineOut : 0);
+    });
     const auto finished = qScopeGuard([&exchange] { exchange.finish(); });
     // The handle is shared: another operation may close or reopen it
     // while this load waits for an answer, and the load then ends.

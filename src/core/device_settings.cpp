@@ -3,6 +3,7 @@
 #include "base/number_text.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <optional>
 
 namespace {
@@ -120,7 +121,9 @@ QString valueText(const SettingValue& value)
     switch (value.kind) {
     case Kind::Number:
     case Kind::Flag:
-        return QString::number(value.number);
+        // Every digit: the default six would print 1234567 as 1.23457e+06,
+        // which no setting takes back.
+        return QString::number(value.number, 'f', QLocale::FloatingPointShortest);
     case Kind::Never:
         return neverText;
     case Kind::Time:

@@ -49,11 +49,16 @@ QString programVersion()
     return QStringLiteral(TAGORIX_VERSION);
 }
 
-void addStandardOptions(QCommandLineParser& parser)
+QList<QCommandLineOption> standardOptions()
 {
     // Not addVersionOption(): its -v would clash with the simulator's --verbose.
-    parser.addOption({{QStringLiteral("h"), helpName}, OptionTexts::tr("Show this help and exit.")});
-    parser.addOption({versionName, OptionTexts::tr("Show the version and exit.")});
+    return {{{QStringLiteral("h"), helpName}, OptionTexts::tr("Show this help and exit.")},
+            {versionName, OptionTexts::tr("Show the version and exit.")}};
+}
+
+void addStandardOptions(QCommandLineParser& parser)
+{
+    parser.addOptions(standardOptions());
 }
 
 std::optional<EarlyExit> parseStandardOptions(QCommandLineParser& parser, const QString& program,

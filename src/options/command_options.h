@@ -23,7 +23,9 @@ inline constexpr int usageErrorExitCode = 2;
 // The version both programs report, e.g. "1.32.0".
 QString programVersion();
 
-// Adds --help (-h) and --version to a parser.
+// --help (-h) and --version.
+QList<QCommandLineOption> standardOptions();
+// Adds them to a parser.
 void addStandardOptions(QCommandLineParser& parser);
 
 // Parses arguments (the program's path first). Returns the early exit for
