@@ -170,7 +170,7 @@ int main(int argc, char* argv[])
     const bool verbose = parser.isSet(QStringLiteral("verbose"));
     if (verbose)
         server.setTrafficObserver([](const QByteArray& bytes, bool fromTool) {
-            std::fprintf(stderr, "%s %s\n", fromTool ? "<<" : ">>", qPrintable(visibleBytes(bytes)));
+            std::fprintf(stderr, "%s\n", qPrintable(trafficText(bytes, fromTool)));
         });
     try {
         server.start();

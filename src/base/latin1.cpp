@@ -16,3 +16,8 @@ QString visibleBytes(const QByteArray& bytes)
     }
     return text;
 }
+
+QString trafficText(const QByteArray& bytes, bool toDevice)
+{
+    return (toDevice ? QStringLiteral("<< ") : QStringLiteral(">> ")) + visibleBytes(bytes);
+}

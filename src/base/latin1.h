@@ -18,3 +18,7 @@ inline QByteArray toDeviceBytes(const QString& text)
 // Bytes as a person reads them on a terminal: CR as \\r, LF as \\n, other
 // control and non-ASCII bytes as \\xHH.
 QString visibleBytes(const QByteArray& bytes);
+
+// One piece of traffic as both ends show it: "<< ONLINE\\r" towards the
+// device, ">> Ok\\r\\n" from it.
+QString trafficText(const QByteArray& bytes, bool toDevice);

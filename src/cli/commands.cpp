@@ -64,12 +64,9 @@ QString choices(const Setting& setting)
 QString settingsTable(bool withReportOnly)
 {
     QString text = u'\n' + HelpTexts::tr("Settings:") + u'\n';
-    QList<const Setting*> settings;
-    for (const Setting& setting : deviceSettings())
-        if (withReportOnly || setting.form != SettingForm::ReportOnly)
-            settings << &setting;
-    settings << &clockSetting();
-    for (const Setting* setting : std::as_const(settings)) {
+    for (const Setting* setting : namedSettings()) {
+        if (!withReportOnly && setting->form == SettingForm::ReportOnly)
+            continue;
         text += QStringLiteral("  %1 %2\n").arg(QString(setting->name), -16).arg(takesText(*setting));
         if (const QString list = choices(*setting); !list.isEmpty())
             text += QStringLiteral("  %1 %2\n").arg(QString(), -16).arg(list);
@@ -168,6 +165,14 @@ const CommandForm* commandNamed(QStringView name)
     return nullptr;
 }
 
+QStringList commandNames()
+{
+    QStringList names;
+    for (const CommandForm& form : commandForms())
+        names << form.name;
+    return names;
+}
+
 QString programUsage()
 {
     return usageLine(commonOptions + QStringLiteral(" COMMAND [ARGUMENTS]"));
@@ -206,8 +211,9 @@ std::optional<QString> nearestName(const QString& given, const QStringList& know
 {
     std::optional<QString> nearest;
     int best = std::max<int>(2, int(given.size() / 4)) + 1;
+    const QString typed = given.toLower();
     for (const QString& name : known) {
-        const int distance = editDistance(given.toLower(), name);
+        const int distance = editDistance(typed, name);
         if (distance < best) {
             best = distance;
             nearest = name;

@@ -23,6 +23,7 @@ struct CommandForm {
 
 const QList<CommandForm>& commandForms();
 const CommandForm* commandNamed(QStringView name);
+QStringList commandNames();
 
 // The program's usage line, and the list of commands, for --help.
 QString programUsage();

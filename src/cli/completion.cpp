@@ -70,24 +70,13 @@ bool ownedBy(const CommandForm& form, const QString& option)
 QStringList optionWords(const CommandForm* command)
 {
     QStringList words;
-    for (const QCommandLineOption& option : everyOption())
-        for (const QString& name : option.names()) {
-            const QString word = QStringLiteral("--") + name;
-            if (name.size() < 2)
-                continue;
-            const bool anyOwns = std::any_of(commandForms().cbegin(), commandForms().cend(),
-                                             [&word](const CommandForm& form) { return ownedBy(form, word); });
-            if (!anyOwns || (command && ownedBy(*command, word)))
-                words << word;
-        }
-    return words;
-}
-
-QStringList commandWords()
-{
-    QStringList words;
-    for (const CommandForm& form : commandForms())
-        words << form.name;
+    for (const QString& name : shelfOptions().longNames()) {
+        const QString word = QStringLiteral("--") + name;
+        const bool anyOwns = std::any_of(commandForms().cbegin(), commandForms().cend(),
+                                         [&word](const CommandForm& form) { return ownedBy(form, word); });
+        if (!anyOwns || (command && ownedBy(*command, word)))
+            words << word;
+    }
     return words;
 }
 
@@ -126,11 +115,7 @@ QStringList assignmentWords(const QString& word, const QStringList& given)
                 words << name + value;
         return words;
     }
-    QList<const Setting*> settings;
-    for (const Setting& setting : deviceSettings())
-        settings << &setting;
-    settings << &clockSetting();
-    for (const Setting* setting : std::as_const(settings)) {
+    for (const Setting* setting : namedSettings()) {
         const QString name = setting->name + u'=';
         const bool isGiven = std::any_of(given.cbegin(), given.cend(),
                                          [&name](const QString& assignment) { return assignment.startsWith(name); });
@@ -209,12 +194,12 @@ Completion unfiltered(const QStringList& words, qsizetype current, const Setting
         return {optionWords(command)};
     }
     if (commandName.isNull())
-        return {commandWords()};
+        return {commandNames()};
     if (!command)
         return {};
     switch (command->command) {
     case ShelfCommand::Help:
-        return {arguments.isEmpty() ? commandWords() : QStringList()};
+        return {arguments.isEmpty() ? commandNames() : QStringList()};
     case ShelfCommand::Set:
         return {assignmentWords(word, arguments)};
     case ShelfCommand::ReadRecords:

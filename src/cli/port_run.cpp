@@ -154,9 +154,8 @@ PortRun::PortRun(const ShelfRequest& shelfRequest, PortTarget shelfPort, Reporte
     });
     if (request.verbose)
         serial.setTrafficObserver([this](const QByteArray& bytes, bool toDevice) {
-            reporter.wire(QStringLiteral("%1 %2 %3")
-                              .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz")),
-                                   toDevice ? QStringLiteral("<<") : QStringLiteral(">>"), visibleBytes(bytes)));
+            reporter.wire(QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz")) + u' '
+                          + trafficText(bytes, toDevice));
         });
     clock.startTimer(500, guarded([this](const Failure& failure) { handlerFailure = failure; },
                                   [this] { connection.tick(); }));
@@ -218,12 +217,8 @@ std::optional<PortOutcome> PortRun::open()
             heldBy = holdersText(QtSerialDevices().holdersOf(port.path));
         // The result line starts with the port's name: the failure's own naming of it would say it twice.
         QString text = oneLine(connectFailureText(failure, settings.fileName(), heldBy));
-        for (const QString& name : {port.name + QStringLiteral(" (") + port.path + QStringLiteral("): "),
-                                    port.name + QStringLiteral(": "), port.path + QStringLiteral(": ")})
-            if (text.startsWith(name)) {
-                text.remove(0, name.size());
-                break;
-            }
+        if (const QString named = port.described() + QStringLiteral(": "); text.startsWith(named))
+            text.remove(0, named.size());
         return PortOutcome::of(ExitStatus::PortFailed, text, openFailureWord(trouble));
     }
     return std::nullopt;
@@ -395,23 +390,25 @@ PortOutcome PortRun::eraseAfterReadOut(PortOutcome readOut)
     counts.reset();
     device.data().requestStatistics();
     waitUntil([this] { return counts.has_value(); }, replyMs);
-    const auto keptBecause = [&readOut](int status, const QString& why, const QString& word) {
-        readOut.status = status;
-        readOut.error = word;
-        readOut.result = tr("%1, not erased: %2").arg(readOut.result, why);
+    // The read-out's outcome, with why the records stay on the device.
+    const auto keptBecause = [&readOut](const PortOutcome& why) {
+        readOut.status = why.status;
+        readOut.error = why.error;
+        readOut.result = tr("%1, not erased: %2").arg(readOut.result, why.result);
         return readOut;
     };
     if (ending)
-        return keptBecause(ended().status, ended().result, ended().error);
+        return keptBecause(ended());
     if (!counts || counts->second != *readOut.total)
-        return keptBecause(ExitStatus::DeviceFailed,
-                           counts ? tr("the device now holds %1 records.").arg(counts->second)
-                                  : tr("the device did not say how many records it holds."),
-                           counts ? QStringLiteral("records-changed") : noAnswer);
-    const ConfirmedCommands::Answer answer = confirmed.eraseRecords();
-    const PortOutcome erased = erase(answer, tr("records erased"));
+        return keptBecause(counts ? PortOutcome::of(ExitStatus::DeviceFailed,
+                                                    tr("the device now holds %1 records.").arg(counts->second),
+                                                    QStringLiteral("records-changed"))
+                                  : PortOutcome::of(ExitStatus::DeviceFailed,
+                                                    tr("the device did not say how many records it holds."),
+                                                    noAnswer));
+    const PortOutcome erased = erase(confirmed.eraseRecords(), tr("records erased"));
     if (erased.status != ExitStatus::Done)
-        return keptBecause(erased.status, erased.result, erased.error);
+        return keptBecause(erased);
     readOut.erased = true;
     readOut.result = tr("%1, erased on the device").arg(readOut.result);
     return readOut;

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 
 #include <filesystem>
+#include <limits>
 #include <system_error>
 
 namespace {
@@ -43,12 +44,17 @@ RecordsTarget::~RecordsTarget()
 
 qint64 RecordsTarget::recordsWritten() const
 {
+    return countRecords(std::numeric_limits<qint64>::max());
+}
+
+qint64 RecordsTarget::countRecords(qint64 atMost) const
+{
     QFile file(partial);
     if (!file.open(QIODevice::ReadOnly))
         return 0;
     qint64 records = 0;
     char before = 0;
-    while (!file.atEnd()) {
+    while (records < atMost && !file.atEnd()) {
         const QByteArray chunk = file.read(1 << 16);
         for (const char c : chunk) {
             if (c == '\n' && before == '\r')
@@ -94,6 +100,6 @@ QByteArray RecordsTarget::takeRecords()
 
 void RecordsTarget::keepPartOrNothing()
 {
-    if (recordsWritten() == 0)
+    if (countRecords(1) == 0)
         QFile::remove(partial);
 }

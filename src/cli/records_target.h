@@ -33,6 +33,9 @@ public:
     void keepPartOrNothing();
 
 private:
+    // Whole records in the partial file, counted up to atMost.
+    qint64 countRecords(qint64 atMost) const;
+
     QString target;
     bool neverReplace;
     QString partial;

@@ -151,6 +151,16 @@ QList<QCommandLineOption> ShelfOptions::all() const
     return standardOptions() + QList<QCommandLineOption>{port, json, quiet, wait, verbose, yes, erase, from, quietTime};
 }
 
+QStringList ShelfOptions::longNames() const
+{
+    QStringList names;
+    for (const QCommandLineOption& option : all())
+        for (const QString& name : option.names())
+            if (name.size() > 1)
+                names << name;
+    return names;
+}
+
 ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const SettingsStore& settings)
 {
     QCommandLineParser parser;
@@ -163,29 +173,23 @@ ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const Setti
     line.request.startedAt = QDateTime::currentDateTime();
     // Known before the parser has judged the rest: a usage error is JSON too.
     const bool json = asksForJson(arguments);
-    const auto usage = [&line, json](const QString& message) {
-        line.exit = usageError(program, message);
+    const auto refuse = [&line, json](const EarlyExit& exit, const QString& message, const QString& word) {
+        line.exit = exit;
         if (json)
-            line.json = jsonLine(endingJson({}, line.request.commandName,
-                                        PortOutcome::of(ExitStatus::Usage, message, QStringLiteral("usage"))));
+            line.json = jsonLine(endingJson({}, line.request.commandName, PortOutcome::of(exit.exitCode, message, word)));
         return line;
     };
-    const auto fileError = [&line, json](const QString& message) {
-        line.exit = EarlyExit{ExitStatus::FileFailed, QStringLiteral("%1: %2\n").arg(program, message)};
-        if (json)
-            line.json = jsonLine(endingJson({}, line.request.commandName,
-                                        PortOutcome::of(ExitStatus::FileFailed, message, QStringLiteral("file-failed"))));
-        return line;
+    const auto usage = [&refuse](const QString& message) {
+        return refuse(usageError(program, message), message, QStringLiteral("usage"));
+    };
+    const auto fileError = [&refuse](const QString& message) {
+        return refuse(EarlyExit{ExitStatus::FileFailed, QStringLiteral("%1: %2\n").arg(program, message)}, message,
+                      QStringLiteral("file-failed"));
     };
     if (!parser.parse(arguments)) {
-        QStringList known;
-        for (const QCommandLineOption& knownOption : option.all())
-            for (const QString& name : knownOption.names())
-                if (name.size() > 1)
-                    known << name;
         QString message = parser.errorText();
         if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty()) {
-            if (const std::optional<QString> meant = nearestName(unknown.constFirst(), known))
+            if (const std::optional<QString> meant = nearestName(unknown.constFirst(), option.longNames()))
                 message = (message.endsWith(u'.') ? message.chopped(1) : message)
                     + didYouMean(QStringLiteral("--") + *meant);
         }
@@ -197,13 +201,10 @@ ShelfCommandLine parseShelfCommandLine(const QStringList& arguments, const Setti
     };
     ShelfRequest& request = line.request;
     QStringList positional = parser.positionalArguments();
-    QStringList commandNames;
-    for (const CommandForm& form : commandForms())
-        commandNames << form.name;
     const auto commandFor = [&](const QString& name) -> std::variant<const CommandForm*, ShelfCommandLine> {
         if (const CommandForm* form = commandNamed(name))
             return form;
-        return usage(RequestTexts::tr("no command '%1'").arg(name) + suggestion(name, commandNames));
+        return usage(RequestTexts::tr("no command '%1'").arg(name) + suggestion(name, commandNames()));
     };
     if (parser.isSet(QStringLiteral("version")))
         return help(QStringLiteral("%1 %2\n").arg(program, programVersion()));

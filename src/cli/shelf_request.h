@@ -73,6 +73,8 @@ struct ShelfOptions {
     QCommandLineOption port, json, quiet, wait, verbose, quietTime, yes, erase, from;
     // Those, --help and --version: every option the parser takes, in the order --help lists them.
     QList<QCommandLineOption> all() const;
+    // Their long names, without "--": "port", "json", ..., "help", "version".
+    QStringList longNames() const;
 };
 const ShelfOptions& shelfOptions();
 

@@ -78,13 +78,22 @@ QString takesText(const Setting& setting)
     return SettingTexts::tr(QByteArray(setting.takes.data(), setting.takes.size()).constData());
 }
 
+const QList<const Setting*>& namedSettings()
+{
+    static const QList<const Setting*> settings = [] {
+        QList<const Setting*> all;
+        for (const Setting& setting : deviceSettings())
+            all << &setting;
+        return all << &clockSetting();
+    }();
+    return settings;
+}
+
 const Setting* settingNamed(QStringView name)
 {
-    if (clockSetting().name == name)
-        return &clockSetting();
-    for (const Setting& setting : deviceSettings())
-        if (setting.name == name)
-            return &setting;
+    for (const Setting* setting : namedSettings())
+        if (setting->name == name)
+            return setting;
     return nullptr;
 }
 

@@ -45,6 +45,8 @@ struct Setting {
 const QList<Setting>& deviceSettings();
 // The device's clock: set, never read back.
 const Setting& clockSetting();
+// Every setting a user can name: the read-back's, in its order, then the clock.
+const QList<const Setting*>& namedSettings();
 // The setting of that name, the clock included, or nullptr.
 const Setting* settingNamed(QStringView name);
 

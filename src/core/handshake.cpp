@@ -13,16 +13,20 @@ Handshake::Handshake(Device& device, ReadBack& readBack)
 void Handshake::start()
 {
     repeatsOut = 0;
-    device.replies().ReplyMode = ReplyModes::HandshakeAndReadBack;
-    device.send(QStringLiteral("ONLINE"));
-    ConnectCountdown = HandshakeTicks;
+    sendOnline();
 }
 
 void Handshake::sendAgain()
 {
-    const int out = repeatsOut;
-    start();
-    repeatsOut = out + 1;
+    sendOnline();
+    ++repeatsOut;
+}
+
+void Handshake::sendOnline()
+{
+    device.replies().ReplyMode = ReplyModes::HandshakeAndReadBack;
+    device.send(QStringLiteral("ONLINE"));
+    ConnectCountdown = HandshakeTicks;
 }
 
 void Handshake::stop()

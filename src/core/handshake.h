@@ -30,6 +30,7 @@ public:
     static constexpr int HandshakeTicks = 5;
 
 private:
+    void sendOnline();
     void takeReply(const QString& line);
 
     Device& device;

@@ -28,6 +28,9 @@ struct PortTarget {
     QString name;
     QString path;
 
+    // How a failure to open it names it: "COM3 (/dev/ttyUSB0)", or the path given.
+    QString described() const { return name == path ? path : QStringLiteral("%1 (%2)").arg(name, path); }
+
     friend bool operator==(const PortTarget&, const PortTarget&) = default;
 };
 

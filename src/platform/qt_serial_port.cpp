@@ -69,10 +69,8 @@ void QtSerialPort::open(const PortTarget& target)
     if (port.isOpen())
         throw Failure(FailureNumber::PortOpenFailed, tr("Port already open"));
     lossDescription.clear();
-    const QString& path = target.path;
-    // How a failure names the port: "COM3 (/dev/ttyUSB0)", or the path given.
-    const QString where = target.name == path ? path : QStringLiteral("%1 (%2)").arg(target.name, path);
-    const QString device = deviceName(path);
+    const QString where = target.described();
+    const QString device = deviceName(target.path);
     port.setPortName(device);
     port.setBaudRate(QSerialPort::Baud38400);
     port.setDataBits(QSerialPort::Data8);
